@@ -1,0 +1,35 @@
+// The application-wide catch for errors that event handlers let escape.
+#include "app/application.h"
+
+#include <exception>
+
+#include "app/fonts.h"
+#include "app/platform.h"
+
+namespace tavrel {
+
+const char* const kProgramTitle = "Tavrel码输入法教学训练软件";
+
+TavrelApplication::TavrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QString::fromUtf8(kProgramTitle));
+  setFont(song_font(12));
+}
+
+void report_error(const char* what) {
+  platform().message_box(QApplication::activeWindow(), QString::fromUtf8(what),
+                         QString::fromUtf8(kProgramTitle), MsgButtons::Ok, MsgIcon::Error);
+}
+
+// The handler that threw is abandoned where it threw; the event loop carries on.
+bool TavrelApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    report_error(e.what());
+  } catch (...) {
+    report_error("发生了未知错误。");
+  }
+  return false;
+}
+
+}  // namespace tavrel

@@ -1,0 +1,26 @@
+// Maps the program's Windows-style paths ("hzlib\zh1", GBK names) to the file system.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tavrel {
+
+// Resolves `path` (separators '\' or '/', names in GBK or UTF-8) against `base` unless it is
+// absolute. Each name is taken as spelled when that entry exists, else as its GBK bytes
+// decoded to UTF-8, else as an existing entry that differs only in ASCII letter case. A name
+// that matches nothing keeps its decoded spelling, so that a file can be created there.
+std::filesystem::path resolve_path(std::string_view path, const std::filesystem::path& base);
+
+// The same against the process's current directory.
+std::filesystem::path resolve_path(std::string_view path);
+
+// Existence test through the same mapping.
+bool path_exists(std::string_view path);
+
+// The program's own folder as a byte string with a trailing separator, from the path of the
+// running executable (falling back to `argv0`).
+std::string program_dir_from(std::string_view argv0);
+
+}  // namespace tavrel

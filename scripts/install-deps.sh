@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, and only those that are missing.
+# Usage: install-deps.sh [build|run|data|media]...  (default: build)
+set -euo pipefail
+
+build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev
+            libsdl2-mixer-dev fluid-soundfont-gm fonts-arphic-uming fonts-wqy-zenhei
+            libgtest-dev libgmock-dev libbenchmark-dev)
+run_pkgs=(xdg-utils xchm)
+data_pkgs=(unicode-data python3-jieba bzip2)
+media_pkgs=(imagemagick espeak-ng sox fp-utils)
+
+wanted=()
+for group in "${@:-build}"; do
+  case "$group" in
+    build) wanted+=("${build_pkgs[@]}") ;;
+    run)   wanted+=("${build_pkgs[@]}" "${run_pkgs[@]}") ;;
+    data)  wanted+=("${build_pkgs[@]}" "${data_pkgs[@]}") ;;
+    media) wanted+=("${build_pkgs[@]}" "${media_pkgs[@]}") ;;
+    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "install-deps: installing ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
