@@ -16,19 +16,26 @@ namespace tavrel {
 namespace {
 
 struct WindowEntry {
-  const char* class_name;
   std::function<QWidget*()> create;
+  std::function<void()> forget;  // clears the window's global after it is deleted
 };
+
+// An entry that creates the window of class T into its global instance `global`.
+template <typename T>
+WindowEntry window(T*& global) {
+  return {[&global] { return global = new T; }, [&global] { global = nullptr; }};
+}
 
 // The creation order binds: some windows read others when they are created.
 // Windows not listed here do not exist in this build; their launcher buttons do nothing.
+// Each window's constructor sets its object name to its class name (find_window looks it up).
 const std::vector<WindowEntry>& window_order() {
   static const std::vector<WindowEntry> order = {
-      {"Tpreface01", [] { return preface01 = new Tpreface01; }},
-      {"TForm2", [] { return Form2 = new TForm2; }},
-      {"TAbout", [] { return About = new TAbout; }},
-      {"TFormSM", [] { return FormSM = new TFormSM; }},
-      {"Tform_help", [] { return form_help = new Tform_help; }},
+      window(preface01),  // the main window
+      window(Form2),
+      window(About),
+      window(FormSM),
+      window(form_help),
   };
   return order;
 }
@@ -47,12 +54,10 @@ void create_windows() {
 void destroy_windows() {
   for (auto it = created().rbegin(); it != created().rend(); ++it) delete *it;
   created().clear();
-  preface01 = nullptr;
-  Form2 = nullptr;
-  About = nullptr;
-  FormSM = nullptr;
-  form_help = nullptr;
+  for (const auto& entry : window_order()) entry.forget();
 }
+
+const std::vector<QWidget*>& created_windows() { return created(); }
 
 QWidget* find_window(const char* class_name) {
   for (QWidget* w : created())
