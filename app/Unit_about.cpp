@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "app/application.h"
 #include "app/fonts.h"
 #include "app/keys.h"
 #include "app/platform.h"
@@ -93,12 +94,12 @@ void TAbout::FormKeyDown(QKeyEvent& event) {
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
-    Image1Click();
+    tavrel::guarded([this] { Image1Click(); });
     return true;
   }
   auto* widget = qobject_cast<QWidget*>(watched);
   if (event->type() == QEvent::KeyPress && widget && widget->window() == this && isVisible()) {
-    FormKeyDown(static_cast<QKeyEvent&>(*event));
+    tavrel::guarded([&] { FormKeyDown(static_cast<QKeyEvent&>(*event)); });
     return event->isAccepted() && !isVisible();
   }
   return QDialog::eventFilter(watched, event);

@@ -20,14 +20,13 @@ void report_error(const char* what) {
                          QString::fromUtf8(kProgramTitle), MsgButtons::Ok, MsgIcon::Error);
 }
 
-// The handler that threw is abandoned where it threw; the event loop carries on.
+// The last resort for an error that escaped a handler not run through guarded(): the handler
+// is abandoned where it threw and the event loop carries on.
 bool TavrelApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
-  } catch (const std::exception& e) {
-    report_error(e.what());
   } catch (...) {
-    report_error("发生了未知错误。");
+    guarded([] { throw; });
   }
   return false;
 }

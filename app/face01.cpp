@@ -54,14 +54,13 @@ Tpreface01::Tpreface01(QWidget* parent)
   SpeedButton8 = make_button("SpeedButton8", {611, 639, 78, 34});
   SpeedButton6 = make_button("SpeedButton6", {731, 639, 78, 34});
   SpeedButton7 = make_button("SpeedButton7", {847, 639, 78, 34});
-  connect(SpeedButton1, &QPushButton::clicked, this, &Tpreface01::SpeedButton1Click);
-  connect(SpeedButton2, &QPushButton::clicked, this, &Tpreface01::SpeedButton2Click);
-  connect(SpeedButton3, &QPushButton::clicked, this, &Tpreface01::SpeedButton3Click);
-  connect(SpeedButton4, &QPushButton::clicked, this, &Tpreface01::SpeedButton4Click);
-  connect(SpeedButton5, &QPushButton::clicked, this, &Tpreface01::SpeedButton5Click);
-  connect(SpeedButton6, &QPushButton::clicked, this, &Tpreface01::SpeedButton6Click);
-  connect(SpeedButton7, &QPushButton::clicked, this, &Tpreface01::SpeedButton7Click);
-  connect(SpeedButton8, &QPushButton::clicked, this, &Tpreface01::SpeedButton8Click);
+  const std::pair<QPushButton*, void (Tpreface01::*)()> clicks[] = {
+      {SpeedButton1, &Tpreface01::SpeedButton1Click}, {SpeedButton2, &Tpreface01::SpeedButton2Click},
+      {SpeedButton3, &Tpreface01::SpeedButton3Click}, {SpeedButton4, &Tpreface01::SpeedButton4Click},
+      {SpeedButton5, &Tpreface01::SpeedButton5Click}, {SpeedButton6, &Tpreface01::SpeedButton6Click},
+      {SpeedButton7, &Tpreface01::SpeedButton7Click}, {SpeedButton8, &Tpreface01::SpeedButton8Click}};
+  for (auto [button, handler] : clicks)
+    connect(button, &QPushButton::clicked, this, tavrel::guard([this, handler] { (this->*handler)(); }));
 
   ShockwaveFlash1 = new FlashPlayer(this);
   ShockwaveFlash1->setObjectName("ShockwaveFlash1");
@@ -91,21 +90,23 @@ QPushButton* Tpreface01::make_button(const char* name, QRect place) {
 
 bool Tpreface01::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
-    if (watched == Image1) {
-      Image1MouseMove();
-    } else {
+    tavrel::guarded([&] {
+      if (watched == Image1) {
+        Image1MouseMove();
+        return;
+      }
       const QPushButton* hover[] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4,
                                     SpeedButton5};
       for (int i = 0; i < 5; ++i)
         if (watched == hover[i]) SpeedButtonMouseMove(i + 1);
-    }
+    });
   }
   return QWidget::eventFilter(watched, event);
 }
 
 void Tpreface01::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) tavrel::guarded([this] { FormShow(); });
 }
 
 void Tpreface01::FormShow() {
@@ -161,6 +162,8 @@ bool Tpreface01::FormCloseQuery() {
 }
 
 void Tpreface01::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery()) event->accept();
+  bool may_close = false;
+  tavrel::guarded([&] { may_close = FormCloseQuery(); });
+  if (may_close) event->accept();
   else event->ignore();
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UnitSM.h"
+#include "app/application.h"
 #include "app/Unit_about.h"
 #include "app/rich_text.h"
 #include "app/scripted_platform.h"
@@ -133,21 +134,46 @@ TEST(HiddenOwner, TForm2OwnsTheMediaPlayer) {
   EXPECT_EQ(form.MediaPlayer1.file_name(), "sound\\win.wav");
 }
 
-TEST(ErrorCatch, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
+TEST(ErrorCatch, AnErrorInAGuardedHandlerIsShownAndTheProgramGoesOn) {
   ScopedScriptedPlatform platform;
   QPushButton button("x");
-  int clicks = 0;
-  QObject::connect(&button, &QPushButton::clicked, [&] {
-    ++clicks;
-    throw MediaError("找不到声音文件：sound/Hero.wav");
-  });
+  int clicks = 0, finished = 0;
+  QObject::connect(&button, &QPushButton::clicked, guard([&] {
+                     ++clicks;
+                     throw MediaError("找不到声音文件：sound/Hero.wav");
+                     ++finished;
+                   }));
   button.show();
   QTest::mouseClick(&button, Qt::LeftButton);
   QTest::mouseClick(&button, Qt::LeftButton);
   EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(finished, 0);
   ASSERT_EQ(platform->messages.size(), 2u);
   EXPECT_EQ(platform->messages[0].text, QStringLiteral("找不到声音文件：sound/Hero.wav"));
   EXPECT_EQ(platform->messages[0].icon, MsgIcon::Error);
+}
+
+// An object whose event handler fails, standing for a handler that was not guarded.
+class FailingReceiver : public QObject {
+ public:
+  int events = 0;
+  bool event(QEvent* e) override {
+    if (e->type() != QEvent::User) return QObject::event(e);
+    ++events;
+    throw std::runtime_error("文件已损坏");
+  }
+};
+
+TEST(ErrorCatch, TheApplicationCatchesWhatAHandlerLetsEscape) {
+  ScopedScriptedPlatform platform;
+  FailingReceiver receiver;
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+  QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(receiver.events, 2);
+  ASSERT_EQ(platform->messages.size(), 2u);
+  EXPECT_EQ(platform->messages[1].text, QStringLiteral("文件已损坏"));
 }
 
 }  // namespace
