@@ -5,7 +5,7 @@ build=${1:-build}
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 for tool in "$build"/tools/*/make_*; do
-  [[ -x "$tool" ]] || continue
+  [[ -f "$tool" && -x "$tool" ]] || continue
   echo "make-media: $tool"
   "$tool" data
 done
