@@ -11,7 +11,10 @@ namespace tavrel {
 namespace {
 
 constexpr int kCueChannel = 0;
-constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
+// The small General MIDI font first: every open of a ".mid" file loads the font anew, and the
+// large one holds the window up for about a second each time the pause music starts.
+constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
+                                       "/usr/share/sounds/sf2/FluidR3_GM.sf2",
                                        "/usr/share/sounds/sf2/default-GM.sf2"};
 
 std::string lower_extension(const std::filesystem::path& file) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev
-            libsdl2-mixer-dev fluid-soundfont-gm fonts-arphic-uming fonts-wqy-zenhei
+            libsdl2-mixer-dev timgm6mb-soundfont fonts-arphic-uming fonts-wqy-zenhei
             libgtest-dev libgmock-dev libbenchmark-dev)
 run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2)
