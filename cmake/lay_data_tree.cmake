@@ -1,4 +1,5 @@
 # Copies the data tree SRC into DST: teaching data is refreshed, record files are kept.
+cmake_policy(SET CMP0057 NEW)  # if(... IN_LIST ...) in script mode
 set(record_files "files/phb.txt" "files/record.dat" "files/record.txt")
 file(GLOB_RECURSE entries RELATIVE ${SRC} ${SRC}/*)
 foreach(rel IN LISTS entries)

@@ -1,0 +1,112 @@
+// Ttwo: bisection on codes and texts over the dictionary files, and the reverse lookup.
+#include "dictionary/erfenfa.h"
+
+#include <stdexcept>
+
+#include "common/dict_order.h"
+#include "common/rounding.h"
+#include "dictionary/dict_format.h"
+
+namespace tavrel {
+namespace {
+
+std::int64_t record_count(const ByteFile& file, int file_number) {
+  return file.size() / static_cast<std::int64_t>(dict::record_size(file_number));
+}
+
+std::int64_t record_offset(std::int64_t record, int file_number) {
+  return record * static_cast<std::int64_t>(dict::record_size(file_number));
+}
+
+}  // namespace
+
+void Ttwo::find_code(int scope, std::string_view code) {
+  if (scope != kScopeWords && scope != kScopeCharacters) {
+    throw std::invalid_argument("unknown dictionary scope " + std::to_string(scope));
+  }
+  itemcount = 0;
+  if (scope == kScopeCharacters) {
+    collect(1, code);
+    return;
+  }
+  for (int file_number = 2; file_number <= dict::kFileCount; ++file_number)
+    collect(file_number, code);
+}
+
+bool Ttwo::find_word(int length, std::string_view word) {
+  const int file_number = dict::file_number_for(length);
+  const std::size_t text_bytes = dict::text_size(file_number);
+  dictfile.open(dict::text_file_path(file_number));
+  ClosingGuard guard(dictfile);
+  auto found = bisect(record_count(dictfile, file_number), [&](std::int64_t record) {
+    return compare_word(word, record_offset(record, file_number) + dict::kPackedCodeSize,
+                        text_bytes);
+  });
+  return found.has_value();
+}
+
+std::string Ttwo::code_of_zi(std::string_view zi) {
+  const std::size_t size = dict::record_size(1);
+  dictfile.open(dict::code_file_path(1));
+  ClosingGuard guard(dictfile);
+  const std::string bytes = dictfile.read(0, static_cast<std::size_t>(dictfile.size()));
+  for (std::size_t offset = 0; offset + size <= bytes.size(); offset += size) {
+    std::string_view record = std::string_view(bytes).substr(offset, size);
+    if (dict_compare(zi, record.substr(dict::kPackedCodeSize)) == 0) {
+      return dict::unpack_code(record);
+    }
+  }
+  return {};
+}
+
+int Ttwo::compare_code(std::string_view code, std::int64_t offset) {
+  return dict_compare(code, dict::unpack_code(dictfile.read(offset, dict::kPackedCodeSize)));
+}
+
+int Ttwo::compare_word(std::string_view word, std::int64_t offset, std::size_t text_bytes) {
+  return dict_compare(word, dict::field_text(dictfile.read(offset, text_bytes)));
+}
+
+// Bounds move to the probed record itself, never past it; the last step compares both bounds,
+// which is what reaches the first and the last record of the file.
+std::optional<std::int64_t> Ttwo::bisect(std::int64_t count, const RecordComparison& compare) {
+  std::int64_t low = 0;
+  std::int64_t high = count - 1;
+  do {
+    const std::int64_t mid = round_half_even(low + high, 2);
+    const int order = compare(mid);
+    if (order == 0) return mid;
+    (order < 0 ? high : low) = mid;
+  } while (low != high && high - low != 1);
+  if (high - low == 1) {
+    const bool high_equal = compare(high) == 0;
+    const bool low_equal = compare(low) == 0;
+    if (low_equal) return low;
+    if (high_equal) return high;
+  }
+  return std::nullopt;
+}
+
+void Ttwo::collect(int file_number, std::string_view code) {
+  dictfile.open(dict::code_file_path(file_number));
+  ClosingGuard guard(dictfile);
+  const std::int64_t count = record_count(dictfile, file_number);
+  auto same_code = [&](std::int64_t record) {
+    return compare_code(code, record_offset(record, file_number)) == 0;
+  };
+  auto found = bisect(count, [&](std::int64_t record) {
+    return compare_code(code, record_offset(record, file_number));
+  });
+  if (!found) return;
+  std::int64_t record = *found;
+  while (record > 0 && same_code(record - 1)) --record;
+  const std::size_t text_bytes = dict::text_size(file_number);
+  while (itemcount < kItemSlots) {
+    items[itemcount++] = dict::candidate_text(
+        dictfile.read(record_offset(record, file_number) + dict::kPackedCodeSize, text_bytes));
+    if (record + 1 == count || !same_code(record + 1)) break;
+    ++record;
+  }
+}
+
+}  // namespace tavrel

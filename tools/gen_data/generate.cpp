@@ -1,0 +1,48 @@
+// Reads the sources, builds the code table and writes every generated file.
+#include "tools/gen_data/generate.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+#include "tools/gen_data/practice_file.h"
+#include "tools/gen_data/sources.h"
+
+namespace tavrel::gen {
+namespace {
+
+std::ifstream open_source(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  return in;
+}
+
+std::string read_text(const std::filesystem::path& path) {
+  auto in = open_source(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+void generate_data(const SourceFiles& sources, const std::filesystem::path& data_dir,
+                   const ListSizes& sizes) {
+  auto unihan = open_source(sources.unihan);
+  auto four_corner = read_four_corner_codes(unihan);
+  auto dict = open_source(sources.word_list);
+  auto word_list = read_word_list(dict);
+  const CodeTable table = build_code_table(four_corner, word_list);
+
+  std::set<std::string> coded;
+  for (const auto& c : table.characters) coded.insert(c.text);
+  const std::string article = article_characters(read_text(sources.article), coded);
+
+  write_dictionary_files(table, data_dir);
+  write_drill_lists(table, sizes, data_dir);
+  write_record_files(data_dir);
+  write_data_file(data_dir, "test.tvm", practice_file_bytes(article));
+}
+
+}  // namespace tavrel::gen
