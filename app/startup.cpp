@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "app/face01.h"
 #include "app/shuoming.h"
 #include "article/test_help.h"
+#include "warmup/UHot_sort.h"
+#include "warmup/Uhelp.h"
+#include "warmup/hot.h"
 
 namespace tavrel {
 namespace {
@@ -36,6 +40,9 @@ const std::vector<WindowEntry>& window_order() {
       window(About),
       window(FormSM),
       window(form_help),
+      window(Fhelp),      // 16
+      window(FHot_Sort),  // 17
+      window(FHot),       // 18
   };
   return order;
 }
@@ -72,6 +79,7 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 }
 
 int run_program(QApplication& app) {
+  app.setWindowIcon(QIcon(QStringLiteral(":/images/tavrel.png")));
   create_windows();
   preface01->show();
   int code = app.exec();
