@@ -1,0 +1,198 @@
+// The generator's parts: list reading, choices, file names, the BMP encoder and the drawing.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "name_rule.h"
+#include "temp_dir.h"
+#include "tools/drill_pictures/bmp_writer.h"
+#include "tools/drill_pictures/drill_data.h"
+#include "tools/drill_pictures/pictures.h"
+
+namespace tavrel::drill_pictures {
+namespace {
+
+using testing::code_in_name;
+
+CodedChar coded(const std::string& utf8, const std::string& code, std::int64_t frequency = 0) {
+  return {utf8, code, 0, frequency};
+}
+
+TEST(PictureNames, DecodeToTheirCodeWhateverTheStemEndsIn) {
+  EXPECT_EQ(code_in_name(picture_file_name("bx_heng_a", "1")), "1");
+  EXPECT_EQ(code_in_name(picture_file_name("cs_u5230", "67020")), "67020");
+  EXPECT_EQ(code_in_name(picture_file_name("fb_u4e2d_tl", "5")), "5");
+  EXPECT_EQ(code_in_name("exercise\\fubu\\" + picture_file_name("x9", "0")), "0");
+  EXPECT_THROW(picture_file_name("", "1"), std::invalid_argument);
+  EXPECT_THROW(picture_file_name("bx", ""), std::invalid_argument);
+  EXPECT_THROW(picture_file_name("bx", "1a"), std::invalid_argument);
+}
+
+TEST(PictureNames, TagCharactersByCodePoint) {
+  EXPECT_EQ(code_point_tag("中"), "u4e2d");
+  EXPECT_EQ(code_point_tag("麟"), "u9e9f");
+}
+
+TEST(CharList, ReadsRecordsAndToleratesAMissingFinalByte) {
+  tavrel::testing::TempDir dir;
+  // 中 and 国 in GBK, the second record without the last byte of its line end.
+  const std::string bytes = "50006 \xD6\xD0\r\n60103 \xB9\xFA\r";
+  const auto records = read_char_list(dir.write("z.txt", bytes));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].code, "50006");
+  EXPECT_EQ(records[0].utf8, "中");
+  EXPECT_EQ(records[1].code, "60103");
+  EXPECT_EQ(records[1].utf8, "国");
+}
+
+TEST(CharList, RejectsRecordsThatAreNotCodedCharacters) {
+  tavrel::testing::TempDir dir;
+  EXPECT_THROW(read_char_list(dir.write("blank.txt", "      \xD6\xD0\r\n")), std::runtime_error);
+  EXPECT_THROW(read_char_list(dir.write("ascii.txt", "5000  ab\r\n")), std::runtime_error);
+  EXPECT_THROW(read_char_list(dir.path() / "missing.txt"), std::runtime_error);
+}
+
+TEST(DrillChars, ShortCodeCharactersNeedAFullCode) {
+  tavrel::testing::TempDir dir;
+  dir.write("hzlib/z1.txt", "50006 \xD6\xD0\r\n");
+  dir.write("hzlib/z2.txt", "");
+  dir.write("hzlib/z3.txt", "5     \xD6\xD0\r\n");
+  dir.write("hzlib/z4.txt", "");
+  const DrillChars drill = read_drill_chars(dir.path());
+  ASSERT_EQ(drill.chars.size(), 1u);
+  EXPECT_EQ(drill.short_code_chars.count("中"), 1u);
+  dir.write("hzlib/z4.txt", "60    \xB9\xFA\r\n");
+  EXPECT_THROW(read_drill_chars(dir.path()), std::runtime_error);
+}
+
+TEST(DrillChars, RankByOwnFrequencyThenListOrder) {
+  tavrel::testing::TempDir dir;
+  DrillChars drill;
+  drill.chars = {{"乙", "17710", 0, 0}, {"甲", "60500", 1, 0}, {"丙", "10227", 2, 0}};
+  // 甲 has no entry of its own; the word 甲乙 must not lend it a frequency.
+  const auto words = dir.write("dict.txt", "丙 30 n\n甲乙 900 n\n乙 30 n\n乙 5 n\n");
+  read_frequencies(words, drill);
+  const auto order = ranked(drill);
+  ASSERT_EQ(order.size(), 3u);
+  EXPECT_EQ(order[0].utf8, "乙");
+  EXPECT_EQ(order[1].utf8, "丙");
+  EXPECT_EQ(order[2].utf8, "甲");
+  EXPECT_EQ(order[0].frequency, 30);
+  EXPECT_EQ(order[2].frequency, 0);
+}
+
+TEST(Choices, StatementsTakeTheTopAndEveryShortCodeCharacter) {
+  const std::vector<CodedChar> order = {coded("一", "10000"), coded("二", "10100"),
+                                        coded("三", "10101"), coded("麟", "09259")};
+  const auto chosen = statement_choice(order, {"麟", "一"}, 2);
+  ASSERT_EQ(chosen.size(), 3u);
+  EXPECT_EQ(chosen[0].utf8, "一");
+  EXPECT_EQ(chosen[1].utf8, "二");
+  EXPECT_EQ(chosen[2].utf8, "麟");
+}
+
+TEST(Choices, CornersAvoidAmbiguousDigitsCapEachDigitAndTakeTurns) {
+  std::vector<CodedChar> order;
+  const char* codes[] = {"3871", "20000", "6702", "4471", "3030", "5533",
+                         "8375", "1223",  "7712", "9080", "4412", "2722"};
+  for (int i = 0; i < 12; ++i) order.push_back(coded("字" + std::to_string(i), codes[i]));
+  const auto picks = corner_choice(order, 2);
+  std::map<char, int> per_digit;
+  std::set<std::string> seen;
+  std::set<int> corners;
+  for (const auto& pick : picks) {
+    EXPECT_TRUE(is_drilled_corner_digit(pick.digit())) << pick.ch.code;
+    EXPECT_NE(pick.digit(), '0');
+    EXPECT_NE(pick.digit(), '2');
+    EXPECT_TRUE(seen.insert(pick.ch.utf8).second) << "twice: " << pick.ch.utf8;
+    ++per_digit[pick.digit()];
+    corners.insert(pick.corner);
+  }
+  for (const auto& [digit, count] : per_digit) EXPECT_LE(count, 2) << digit;
+  EXPECT_EQ(corners.size(), 4u);
+  // "20000" and "2722" have no corner worth asking.
+  EXPECT_EQ(picks.size(), 10u);
+  // The first character is asked at the top-left, the next at the top-right.
+  EXPECT_EQ(picks[0].corner, kTopLeft);
+  EXPECT_EQ(picks[1].corner, kTopRight);
+  EXPECT_EQ(picks[1].digit(), '7');
+}
+
+TEST(Choices, ColouredCharactersHaveFourOwnCornersFourDigitCodesFirst) {
+  const std::vector<CodedChar> order = {coded("甲", "38710"), coded("乙", "2722"),
+                                        coded("丙", "6702"), coded("丁", "27620"),
+                                        coded("戊", "3871")};
+  const auto chosen = coloured_choice(order, 3);
+  ASSERT_EQ(chosen.size(), 3u);
+  EXPECT_EQ(chosen[0].utf8, "乙");
+  EXPECT_EQ(chosen[1].utf8, "戊");
+  EXPECT_EQ(chosen[2].utf8, "甲");
+}
+
+TEST(BmpEncoder, PadsRowsWithZerosAndReadsBackExactly) {
+  QImage image(5, 3, QImage::Format_Indexed8);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(200, 10, 20), qRgb(0, 0, 255)});
+  image.setDotsPerMeterX(3780);
+  image.setDotsPerMeterY(3780);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) image.setPixel(x, y, static_cast<uint>((x + y) % 3));
+  const std::string bytes = encode_bmp8(image);
+  ASSERT_EQ(bytes.size(), 14u + 40u + 3u * 4u + 8u * 3u);
+  EXPECT_EQ(bytes.substr(0, 2), "BM");
+  // Bottom row first; its three padding bytes are zero.
+  const std::size_t pixels = 14 + 40 + 12;
+  EXPECT_EQ(bytes[pixels], '\x02');
+  EXPECT_EQ(bytes.substr(pixels + 5, 3), std::string(3, '\0'));
+
+  QImage back;
+  ASSERT_TRUE(back.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                static_cast<int>(bytes.size()), "BMP"));
+  ASSERT_EQ(back.size(), image.size());
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(back.pixel(x, y), image.pixel(x, y)) << x << "," << y;
+  EXPECT_THROW(encode_bmp8(QImage(4, 4, QImage::Format_RGB32)), std::invalid_argument);
+}
+
+TEST(Drawing, RepeatsToTheByteAndKeepsTheBackgroundExact) {
+  check_fonts();
+  const QImage first = to_indexed(draw_statement(QStringLiteral("的"), "27620"));
+  const QImage second = to_indexed(draw_statement(QStringLiteral("的"), "27620"));
+  EXPECT_EQ(encode_bmp8(first), encode_bmp8(second));
+  const QImage cell = to_indexed(draw_coloured_corners(QStringLiteral("说")));
+  EXPECT_EQ(cell.pixel(0, cell.height() - 1), kBackground);
+  EXPECT_EQ(first.size(), QSize(kStatementWidth, kStatementHeight));
+}
+
+TEST(Drawing, ThePaletteHoldsTheCornerColoursExactly) {
+  const QImage cell = to_indexed(draw_coloured_corners(QStringLiteral("说")));
+  for (const QRgb colour : kCornerColours)
+    EXPECT_TRUE(cell.colorTable().contains(colour)) << std::hex << colour;
+  int corner_pixels[4] = {};
+  for (int y = 0; y < cell.height(); ++y)
+    for (int x = 0; x < cell.width(); ++x)
+      for (int c = 0; c < 4; ++c) corner_pixels[c] += cell.pixel(x, y) == kCornerColours[c];
+  for (int c = 0; c < 4; ++c) EXPECT_GT(corner_pixels[c], 10) << "corner " << c;
+}
+
+TEST(Drawing, EveryStrokeFormHasItsGlyphInItsFont) {
+  for (const auto& form : stroke_forms()) {
+    const QImage image = draw_stroke_form(form);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 12) << form.stem;
+  }
+}
+
+TEST(Drawing, IconsAreDrawnAtTheirSizeOnATransparentGround) {
+  const QImage small = draw_icon(48);
+  EXPECT_EQ(small.size(), QSize(48, 48));
+  EXPECT_EQ(qAlpha(small.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(small.pixel(24, 24)), 255);
+}
+
+}  // namespace
+}  // namespace tavrel::drill_pictures
