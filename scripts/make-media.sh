@@ -9,3 +9,4 @@ for tool in "$build"/tools/*/make_*; do
   echo "make-media: $tool"
   "$tool" data
 done
+./scripts/make-docs.sh
