@@ -11,7 +11,10 @@
 #include "app/Unit_about.h"
 #include "app/face01.h"
 #include "app/shuoming.h"
+#include "article/test.h"
+#include "article/test_change.h"
 #include "article/test_help.h"
+#include "dictionary/erfenfa.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/hot.h"
@@ -37,6 +40,8 @@ const std::vector<WindowEntry>& window_order() {
   static const std::vector<WindowEntry> order = {
       window(preface01),  // the main window
       window(Form2),
+      window(Form_change),
+      window(form_test),
       window(About),
       window(FormSM),
       window(form_help),
@@ -62,6 +67,8 @@ void destroy_windows() {
   for (auto it = created().rbegin(); it != created().rend(); ++it) delete *it;
   created().clear();
   for (const auto& entry : window_order()) entry.forget();
+  delete two;
+  two = nullptr;
 }
 
 const std::vector<QWidget*>& created_windows() { return created(); }
@@ -81,6 +88,7 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 int run_program(QApplication& app) {
   app.setWindowIcon(QIcon(QStringLiteral(":/images/tavrel.png")));
   create_windows();
+  two = new Ttwo;
   preface01->show();
   int code = app.exec();
   destroy_windows();

@@ -20,6 +20,8 @@ std::int64_t record_offset(std::int64_t record, int file_number) {
 
 }  // namespace
 
+Ttwo* two = nullptr;
+
 void Ttwo::find_code(int scope, std::string_view code) {
   if (scope != kScopeWords && scope != kScopeCharacters) {
     throw std::invalid_argument("unknown dictionary scope " + std::to_string(scope));

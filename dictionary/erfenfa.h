@@ -46,4 +46,7 @@ class Ttwo {
   ByteFile dictfile;
 };
 
+// The one dictionary of the running program, created at start-up after the windows.
+extern Ttwo* two;
+
 }  // namespace tavrel

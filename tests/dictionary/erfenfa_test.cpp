@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "byte_helpers.h"
@@ -179,6 +180,33 @@ TEST_F(TtwoTest, ASearchThatFailsInALaterFileKeepsWhatEarlierFilesGave) {
   write_code_file(2, {{"123456", gbk("中华")}});
   EXPECT_THROW(two_.find_code(Ttwo::kScopeWords, "123456"), std::runtime_error);
   EXPECT_EQ(found_items(two_), std::vector<std::string>{gbk("中华")});
+}
+
+// Trail bytes 0x41-0x5A and 0x61-0x7A compare equal in the bisection on texts as on codes.
+TEST_F(TtwoTest, FindWordFoldsLowerCaseTrailBytes) {
+  write_text_file(1, {{"1", "\x81\x41"}, {"2", "\x81\x5B"}, {"3", gbk("的")}});
+  EXPECT_TRUE(two_.find_word(1, "\x81\x61"));
+  EXPECT_TRUE(two_.find_word(1, "\x81\x41"));
+  EXPECT_FALSE(two_.find_word(1, "\x81\x7B"));
+}
+
+std::size_t open_descriptors() {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                                std::filesystem::directory_iterator{}));
+}
+
+// Every operation closes its file again, also when it ends in an error half-way through a scope.
+TEST_F(TtwoTest, NoFileStaysOpenAfterALookupOrAnError) {
+  write_code_file(1, {{"1", gbk("的")}, {"2", gbk("了")}});
+  write_code_file(2, {{"123456", gbk("中华")}});
+  write_text_file(2, {{"1", gbk("中华")}});
+  const std::size_t before = open_descriptors();
+  two_.find_code(Ttwo::kScopeCharacters, "2");
+  EXPECT_TRUE(two_.find_word(2, gbk("中华")));
+  EXPECT_EQ(two_.code_of_zi(gbk("了")), "2");
+  EXPECT_THROW(two_.find_code(Ttwo::kScopeWords, "123456"), std::runtime_error);  // no zh3
+  EXPECT_THROW(two_.find_word(3, gbk("共和国")), std::runtime_error);
+  EXPECT_EQ(open_descriptors(), before);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// tavrel-tool run as a teacher runs it, checked against its data files read here on their own.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "article_fixture.h"
+
+#ifdef TAVREL_TOOL_PATH
+namespace tavrel::article {
+namespace {
+
+const std::filesystem::path kTool = TAVREL_TOOL_PATH;
+
+struct ToolRun {
+  int status;
+  std::string out;
+};
+
+ToolRun run_tool(const std::string& arguments) {
+  ToolRun run{-1, {}};
+  const std::string command = "'" + kTool.string() + "' " + arguments + " 2>/dev/null";
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+      run.out.append(buffer.data(), n);
+    run.status = WEXITSTATUS(pclose(pipe));
+  }
+  return run;
+}
+
+// (code, GBK character) records of the tool's "hzlib/zh1", decoded nibble by nibble.
+std::vector<std::pair<std::string, std::string>> read_characters() {
+  std::ifstream in(kTool.parent_path() / "hzlib" / "zh1", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  std::vector<std::pair<std::string, std::string>> records;
+  for (std::size_t at = 0; at + 5 <= bytes.size(); at += 5) {
+    std::string code;
+    for (std::size_t nibble = 0; nibble < 6; ++nibble) {
+      const unsigned byte = static_cast<unsigned char>(bytes[at + nibble / 2]);
+      const unsigned digit = nibble % 2 == 0 ? byte >> 4 : byte & 0xF;
+      if (digit > 9) break;
+      code += static_cast<char>('0' + digit);
+    }
+    records.emplace_back(code, bytes.substr(at + 3, 2));
+  }
+  return records;
+}
+
+TEST(Companion, LookupAndCodeOfAgreeWithTheDictionaryFile) {
+  const auto records = read_characters();
+  if (records.empty()) GTEST_SKIP() << "no data tree beside " << kTool;
+  for (std::size_t i = 0; i < records.size(); i += records.size() / 25) {
+    const std::string& code = records[i].first;
+    std::string expected;
+    for (const auto& [c, text] : records)
+      if (c == code) expected += utf8_from_gbk(text) + "\n";
+    ToolRun lookup = run_tool("lookup " + code);
+    EXPECT_EQ(lookup.status, 0);
+    EXPECT_EQ(lookup.out, expected) << code;
+
+    const std::string zi = records[i].second;
+    std::string first_code;
+    for (const auto& [c, text] : records)
+      if (text == zi) {
+        first_code = c;
+        break;
+      }
+    ToolRun code_of = run_tool("code-of " + utf8_from_gbk(zi));
+    EXPECT_EQ(code_of.out, first_code + "\n") << utf8_from_gbk(zi);
+  }
+}
+
+TEST(Companion, ConvertWritesThePracticeFileAndBadInputFailsOnStandardError) {
+  testing::TempDir dir;
+  dir.write("lesson.txt", testing::gbk("学而时习之，不亦说乎？"));
+  ToolRun convert = run_tool("convert '" + (dir.path() / "lesson.txt").string() + "'");
+  EXPECT_EQ(convert.status, 0);
+  EXPECT_EQ(convert.out, "9\n");
+  EXPECT_EQ(dir.read("lesson.tvm"), convert_text(testing::gbk("学而时习之不亦说乎")).bytes);
+
+  dir.write("lesson2.tvm", "keep");
+  EXPECT_NE(run_tool("convert '" + (dir.path() / "lesson2.tvm").string() + "'").status, 0);
+  EXPECT_EQ(dir.read("lesson2.tvm"), "keep");
+  for (const char* bad : {"lookup 12a", "lookup 1234567", "code-of 的的", "is-word abc", "frobnicate x"}) {
+    ToolRun run = run_tool(bad);
+    EXPECT_NE(run.status, 0) << bad;
+    EXPECT_TRUE(run.out.empty()) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace tavrel::article
+#endif
