@@ -15,6 +15,12 @@
 #include "article/test_change.h"
 #include "article/test_help.h"
 #include "dictionary/erfenfa.h"
+#include "drills/UPhb.h"
+#include "drills/UPhbIn.h"
+#include "drills/Unit1.h"
+#include "drills/Unitdelait.h"
+#include "drills/Unitstop.h"
+#include "drills/shezhi.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/hot.h"
@@ -39,15 +45,21 @@ WindowEntry window(T*& global) {
 const std::vector<WindowEntry>& window_order() {
   static const std::vector<WindowEntry> order = {
       window(preface01),  // the main window
+      window(form_sz),
       window(Form2),
       window(Form_change),
       window(form_test),
+      window(Formstop),
+      window(formdelait),
       window(About),
       window(FormSM),
       window(form_help),
+      window(FPhbin),
+      window(FPhb),
       window(Fhelp),      // 16
       window(FHot_Sort),  // 17
       window(FHot),       // 18
+      window(Form1),      // 19, created last
   };
   return order;
 }
