@@ -18,12 +18,12 @@ namespace tavrel {
 namespace {
 
 // Windows-style button texts, as a Chinese desktop shows them.
-struct ButtonSpec {
+struct ButtonText {
   QMessageBox::StandardButton button;
   const char* text;
   MsgResult result;
 };
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonText kButtons[] = {
     {QMessageBox::Yes, "是(&Y)", MsgResult::Yes},
     {QMessageBox::No, "否(&N)", MsgResult::No},
     {QMessageBox::Ok, "确定", MsgResult::Ok},
@@ -66,11 +66,11 @@ MsgResult RealPlatform::message_box(QWidget* parent, const QString& text, const 
                                     MsgButtons buttons, MsgIcon icon) {
   QMessageBox box(box_icon(icon), caption, text, standard_buttons(buttons), parent);
   box.setFont(song_font(12));
-  for (const auto& spec : kButtons)
-    if (auto* b = box.button(spec.button)) b->setText(QString::fromUtf8(spec.text));
+  for (const auto& entry : kButtons)
+    if (auto* b = box.button(entry.button)) b->setText(QString::fromUtf8(entry.text));
   auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
-  for (const auto& spec : kButtons)
-    if (spec.button == chosen) return spec.result;
+  for (const auto& entry : kButtons)
+    if (entry.button == chosen) return entry.result;
   return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
