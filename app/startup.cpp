@@ -11,9 +11,12 @@
 #include "app/Unit_about.h"
 #include "app/face01.h"
 #include "app/shuoming.h"
+#include "article/ex16.h"
 #include "article/test.h"
 #include "article/test_change.h"
+#include "article/test_color.h"
 #include "article/test_help.h"
+#include "article/test_result.h"
 #include "dictionary/erfenfa.h"
 #include "drills/UPhb.h"
 #include "drills/UPhbIn.h"
@@ -48,12 +51,15 @@ const std::vector<WindowEntry>& window_order() {
       window(form_sz),
       window(Form2),
       window(Form_change),
+      window(Form_result),
       window(form_test),
+      window(form_color),
       window(Formstop),
       window(formdelait),
       window(About),
       window(FormSM),
       window(form_help),
+      window(highscore),
       window(FPhbin),
       window(FPhb),
       window(Fhelp),      // 16

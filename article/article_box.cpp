@@ -85,6 +85,18 @@ Colour ArticleBox::colour_at(int k, std::size_t column) const {
   return colours_[k][column];
 }
 
+void ArticleBox::replace_text_colour(Colour colour) {
+  for (int k = 0; k < line_count(); ++k) {
+    for (Colour& c : colours_[k]) {
+      if (c == text_colour_) {
+        c = colour;
+        changed_.insert(k);
+      }
+    }
+  }
+  text_colour_ = colour;
+}
+
 std::set<int> ArticleBox::take_changed() { return std::exchange(changed_, {}); }
 
 }  // namespace tavrel::article

@@ -35,6 +35,8 @@ class ArticleBox {
   // Colours the byte positions that hold text; line breaks and positions outside are skipped.
   void colour(int position, int count, Colour colour);
   Colour colour_at(int k, std::size_t column) const;
+  // A new text colour: characters shown in the old one take the new one.
+  void replace_text_colour(Colour colour);
 
   // Lines changed since the last call, for the window to redraw.
   std::set<int> take_changed();

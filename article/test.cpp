@@ -217,6 +217,7 @@ void Tform_test::build_controls() {
   zdqc->setGeometry(260, 220, 300, 160);
   zdqc->setFrameShape(QFrame::Panel);
   zdqc->hide();
+  build_segment_panel();
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
@@ -232,6 +233,7 @@ void Tform_test::build_controls() {
   connect(SBtnHelp, &QToolButton::clicked, this, guard([this] { SBtnHelpClick(); }));
   connect(SBtnSetup, &QToolButton::clicked, this, guard([this] { SBtnSetupClick(); }));
   connect(key_help, &QToolButton::clicked, this, guard([this] { key_helpClick(); }));
+  connect(BitBtn1, &QPushButton::clicked, this, guard([this] { BitBtn1Click(); }));
   // The code field's digits are the session's code, also between keys (a clock tick redraws it).
   connect(Edit_input, &QLineEdit::textChanged, this,
           [this](const QString& text) { session.code = text.toStdString(); });

@@ -47,7 +47,8 @@ class Tform_test : public QDialog {
   QAction *select_file, *change_file;
   QLineEdit* Edit_input;
   QProgressBar* ProgressBar1;
-  QFrame* zdqc;  // the segmentation panel, hidden except while segmenting
+  QFrame* zdqc;                // the segmentation panel, hidden except while segmenting
+  QProgressBar* ProgressBar2;  // in zdqc: two steps per article line
   QTimer *Timer1, *Timer3;
 
   // Load into the box: the file's lines, the box sized to them.
@@ -68,6 +69,7 @@ class Tform_test : public QDialog {
   void SBtnHelpClick();
   void SBtnSetupClick();
   void key_helpClick();
+  void BitBtn1Click();  // automatic word segmentation (test_segment.cpp)
   void FormClose();
 
  protected:
@@ -78,6 +80,7 @@ class Tform_test : public QDialog {
 
  private:
   void build_controls();
+  void build_segment_panel();
   bool FormKeyPress(QKeyEvent* event);
   void article_end();
   void time_up();

@@ -1,0 +1,46 @@
+// TForm_result: the test report with its errata list, and the result it hands to the top ten.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <string>
+
+namespace tavrel::article {
+// The last test's speed and a qualifying learner's name, read by the top-ten window.
+extern int speed;
+extern std::string pending_name;  // GBK, at most 16 bytes
+extern bool entry_pending;
+}  // namespace tavrel::article
+
+class TForm_result : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TForm_result(QWidget* parent = nullptr);
+
+  QLabel *Ltime, *Ltotal, *Lwrong, *LRight, *LL, *LRate;
+  QLabel* lbSorry;
+  QPlainTextEdit* Mresult;
+  QToolButton* SpeedButton1;
+  bool review_only = false;  // shows the last values unchanged
+  int errata_cursor = 0;     // the next errata line to receive its code
+
+ public slots:
+  void FormCreate();
+  void FormShow();
+  void SpeedButton1Click();
+  // Enter: the next errata line gets its character's code.
+  void append_next_code();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool FormKeyPress(QKeyEvent* event);
+  void show_errata();
+};
+
+extern TForm_result* Form_result;
