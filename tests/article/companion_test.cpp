@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "article_fixture.h"
 
@@ -72,6 +73,27 @@ TEST(Companion, LookupAndCodeOfAgreeWithTheDictionaryFile) {
     ToolRun code_of = run_tool("code-of " + utf8_from_gbk(zi));
     EXPECT_EQ(code_of.out, first_code + "\n") << utf8_from_gbk(zi);
   }
+}
+
+TEST(Companion, SegmentMarksListedWordsInAlternatingColours) {
+  if (!std::filesystem::exists(kTool.parent_path() / "test.tvm"))
+    GTEST_SKIP() << "no data tree beside " << kTool;
+  ToolRun run = run_tool("segment '" + (kTool.parent_path() / "test.tvm").string() + "'");
+  ASSERT_EQ(run.status, 0);
+  std::vector<std::pair<std::string, std::string>> words;  // (UTF-8 word, colour)
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    words.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+  }
+  ASSERT_GT(words.size(), 100u);
+  for (std::size_t i = 0; i < words.size(); ++i)
+    EXPECT_EQ(words[i].second, i % 2 == 0 ? "fuchsia" : "blue") << i;
+  // Every marked word is a listed word of the dictionary beside the tool.
+  for (std::size_t i = 0; i < words.size(); i += words.size() / 25)
+    EXPECT_EQ(run_tool("is-word " + words[i].first).out, "yes\n") << words[i].first;
+  EXPECT_NE(run_tool("segment /nonexistent/file.tvm").status, 0);
 }
 
 TEST(Companion, ConvertWritesThePracticeFileAndBadInputFailsOnStandardError) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "article/segmentation.h"
 #include "article/tvm_format.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
@@ -19,7 +20,8 @@ constexpr const char* kUsage =
     "usage: tavrel-tool convert FILE          write FILE's practice file (.tvm) beside it\n"
     "       tavrel-tool lookup [--words] CODE the candidates of a code, one per line\n"
     "       tavrel-tool code-of CHARACTER     the code of one character\n"
-    "       tavrel-tool is-word TEXT          whether TEXT is listed as a word (yes/no)\n";
+    "       tavrel-tool is-word TEXT          whether TEXT is listed as a word (yes/no)\n"
+    "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n";
 
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -89,6 +91,20 @@ int is_word(const std::string& text) {
   return 0;
 }
 
+// The words automatic segmentation marks in a practice file, one per line with its colour.
+int segment(const std::filesystem::path& file) {
+  tavrel::article::ArticleBox box;
+  box.load(tavrel::article::split_box_lines(tavrel::article::read_file_bytes(file)), 0);
+  tavrel::Ttwo two;
+  auto found = tavrel::article::segment(
+      box, [&](int length, std::string_view word) { return two.find_word(length, word); });
+  for (const auto& word : found.words) {
+    const char* colour = word.colour == tavrel::article::kFuchsia ? "fuchsia" : "blue";
+    std::cout << tavrel::utf8_from_gbk(word.text) << "\t" << colour << "\n";
+  }
+  return 0;
+}
+
 int run(int argc, char** argv) {
   if (argc < 3) throw UsageError("missing command");
   const std::string command = argv[1];
@@ -97,6 +113,11 @@ int run(int argc, char** argv) {
     const std::filesystem::path source = std::filesystem::absolute(args[0]);
     enter_data_tree(argv[0]);
     return convert(source);
+  }
+  if (command == "segment" && args.size() == 1) {
+    const std::filesystem::path file = std::filesystem::absolute(args[0]);
+    enter_data_tree(argv[0]);
+    return segment(file);
   }
   enter_data_tree(argv[0]);
   if (command == "lookup") return lookup(args);
