@@ -179,6 +179,21 @@ std::array<QLabel*, 3> time_places(QWidget* parent, const char* const (&names)[3
   return places;
 }
 
+// The score and time read-outs that both panels carry: frames, captions and digit places.
+struct Readouts {
+  std::array<QLabel*, 4> score;
+  std::array<QLabel*, 3> time;
+};
+
+Readouts readouts(QWidget* panel, const char* const (&score_names)[4],
+                  const char* const (&time_names)[3]) {
+  led_frame(panel, layout::kScoreFrame);
+  led_frame(panel, layout::kTimeFrame);
+  caption(panel, QStringLiteral("成绩"), layout::kScoreCaption);
+  caption(panel, QStringLiteral("时间"), layout::kTimeCaption);
+  return {score_places(panel, score_names), time_places(panel, time_names)};
+}
+
 QPixmap load_optional(const std::string& dir, const char* path) {
   auto file = tavrel::resolve_path(dir + path);
   return QPixmap(QString::fromStdString(file.string()));
@@ -271,13 +286,8 @@ void TFHot::build_fun_panel(QWidget* client) {
   palette.setColor(QPalette::Window, kFunBar);
   Pintere->setPalette(palette);
 
-  led_frame(Pintere, layout::kScoreFrame);
-  led_frame(Pintere, layout::kTimeFrame);
-  caption(Pintere, QStringLiteral("成绩"), layout::kScoreCaption);
-  caption(Pintere, QStringLiteral("时间"), layout::kTimeCaption);
-  auto score = score_places(Pintere, {"s0", "s1", "s2", "s3"});
+  auto [score, time] = readouts(Pintere, {"s0", "s1", "s2", "s3"}, {"t1", "t2", "t3"});
   s0 = score[0], s1 = score[1], s2 = score[2], s3 = score[3];
-  auto time = time_places(Pintere, {"t1", "t2", "t3"});
   t1 = time[0], t2 = time[1], t3 = time[2];
 
   start = new QToolButton(Pintere);
@@ -309,13 +319,8 @@ void TFHot::build_classic_panel(QWidget* client) {
   Pclass->setPalette(palette);
   Image1 = picture_label(Pclass, "Image1", {0, 0, layout::kClientWidth, layout::kClientHeight});
 
-  led_frame(Pclass, layout::kScoreFrame);
-  led_frame(Pclass, layout::kTimeFrame);
-  caption(Pclass, QStringLiteral("成绩"), layout::kScoreCaption);
-  caption(Pclass, QStringLiteral("时间"), layout::kTimeCaption);
-  auto score = score_places(Pclass, {"sc0", "sc1", "sc2", "sc3"});
+  auto [score, time] = readouts(Pclass, {"sc0", "sc1", "sc2", "sc3"}, {"Tc1", "Tc2", "Tc3"});
   sc0 = score[0], sc1 = score[1], sc2 = score[2], sc3 = score[3];
-  auto time = time_places(Pclass, {"Tc1", "Tc2", "Tc3"});
   Tc1 = time[0], Tc2 = time[1], Tc3 = time[2];
 
   startclass = new QToolButton(Pclass);
