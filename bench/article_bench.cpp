@@ -1,17 +1,22 @@
-// Lookups on the shipped dictionary with a warm file cache, and converting 10 MB of GBK text.
+// Lookups on the shipped dictionary with a warm file cache, automatic word segmentation of the
+// shipped article and of a 10,000-character one, and converting 10 MB of GBK text.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "article/article_box.h"
+#include "article/segmentation.h"
 #include "article/tvm_format.h"
+#include "common/gbk.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
 
 namespace {
 
 const std::filesystem::path kData = TAVREL_DATA_DIR;
+const std::filesystem::path kDefaultArticle = TAVREL_DEFAULT_ARTICLE;
 
 std::vector<tavrel::dict::DictRecord> shipped(int file_number) {
   std::ifstream in(kData / "hzlib" / ("zh" + std::to_string(file_number)), std::ios::binary);
@@ -78,10 +83,53 @@ void BM_convert_10mb_file(benchmark::State& state) {
   std::filesystem::remove_all(dir);
 }
 
+// Segments the practice text `tvm` afresh on every iteration (the box is reloaded, so nothing of
+// the previous scan's colours remains) and reports the words found and the lookups made.
+void segment_practice_text(benchmark::State& state, const std::string& tvm) {
+  std::filesystem::current_path(kData);
+  const auto lines = tavrel::article::split_box_lines(tvm);
+  tavrel::Ttwo two;
+  tavrel::article::Segmentation last;
+  for (auto _ : state) {
+    state.PauseTiming();
+    tavrel::article::ArticleBox box;
+    box.load(lines, 0);
+    state.ResumeTiming();
+    last = tavrel::article::segment(
+        box, [&](int length, std::string_view word) { return two.find_word(length, word); });
+  }
+  state.counters["find_word"] = static_cast<double>(last.lookups);
+  state.counters["words"] = static_cast<double>(last.words.size());
+}
+
+void BM_segment_shipped_article(benchmark::State& state) {
+  segment_practice_text(state, tavrel::article::read_file_bytes(kData / "test.tvm"));
+}
+
+// The default article's text repeated to at least 10,000 characters, converted as the practice
+// window converts a chosen file.
+std::string ten_thousand_character_article() {
+  const std::string utf8 = tavrel::article::read_file_bytes(kDefaultArticle);
+  const std::string once = tavrel::gbk_from_utf8(utf8);
+  const auto counted = tavrel::article::convert_text(once);
+  std::string text;
+  for (std::int64_t characters = 0; characters < 10000; characters += counted.characters)
+    text += once;
+  return tavrel::article::convert_text(text).bytes;
+}
+
+void BM_segment_10000_characters(benchmark::State& state) {
+  const std::string tvm = ten_thousand_character_article();
+  state.counters["characters"] = static_cast<double>(tavrel::article::convert_text(tvm).characters);
+  segment_practice_text(state, tvm);
+}
+
 BENCHMARK(BM_find_code_characters);
 BENCHMARK(BM_find_code_words);
 BENCHMARK(BM_find_word);
 BENCHMARK(BM_code_of_zi);
+BENCHMARK(BM_segment_shipped_article)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_segment_10000_characters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_convert_10mb_file)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,10 +1,11 @@
-// Byte-offset reads through POSIX pread, so that each probe reads only the bytes it compares.
+// Byte-offset reads through POSIX pread, a block at a time while the file is open.
 #include "byte_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -12,14 +13,32 @@
 #include "common/data_path.h"
 
 namespace tavrel {
+namespace {
+
+bool is_ascii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A plain ASCII path spelled exactly as stored opens without walking the directories; any other
+// (GBK names, other letter case, a missing file) goes through the full path mapping.
+int open_read_only(std::string_view path) {
+  if (is_ascii(path)) {
+    std::string spelled(path);
+    std::replace(spelled.begin(), spelled.end(), '\\', '/');
+    int fd = ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+  }
+  return ::open(resolve_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+}  // namespace
 
 ByteFile::~ByteFile() { close(); }
 
 void ByteFile::open(std::string_view path) {
   close();
   path_ = std::string(path);
-  std::string resolved = resolve_path(path).string();
-  fd_ = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+  fd_ = open_read_only(path);
   if (fd_ < 0) {
     throw std::runtime_error("cannot open " + path_ + ": " + std::strerror(errno));
   }
@@ -35,6 +54,9 @@ void ByteFile::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   size_ = 0;
+  block_.clear();
+  block_start_ = 0;
+  system_reads_ = 0;
 }
 
 std::string ByteFile::read(std::int64_t offset, std::size_t count) const {
@@ -43,14 +65,43 @@ std::string ByteFile::read(std::int64_t offset, std::size_t count) const {
     throw std::runtime_error("read beyond the end of " + path_);
   }
   std::string bytes(count, '\0');
+  if (count > kBlockSize) {
+    read_from_disk(bytes.data(), offset, count);
+    return bytes;
+  }
+  const auto in_block = [&] {
+    return offset >= block_start_ &&
+           offset + static_cast<std::int64_t>(count) <=
+               block_start_ + static_cast<std::int64_t>(block_.size());
+  };
+  if (!in_block()) load_block(offset - offset % static_cast<std::int64_t>(kBlockSize));
+  if (!in_block()) load_block(offset);  // the bytes run over the aligned block's end
+  std::memcpy(bytes.data(), block_.data() + (offset - block_start_), count);
+  return bytes;
+}
+
+void ByteFile::load_block(std::int64_t block_start) const {
+  const auto length = static_cast<std::size_t>(
+      std::min<std::int64_t>(static_cast<std::int64_t>(kBlockSize), size_ - block_start));
+  block_.assign(length, '\0');
+  block_start_ = block_start;
+  try {
+    read_from_disk(block_.data(), block_start, length);
+  } catch (...) {
+    block_.clear();
+    throw;
+  }
+}
+
+void ByteFile::read_from_disk(char* into, std::int64_t offset, std::size_t count) const {
+  ++system_reads_;
   std::size_t done = 0;
   while (done < count) {
-    ssize_t got = ::pread(fd_, bytes.data() + done, count - done, offset + done);
+    ssize_t got = ::pread(fd_, into + done, count - done, offset + done);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) throw std::runtime_error("read error in " + path_);
     done += static_cast<std::size_t>(got);
   }
-  return bytes;
 }
 
 std::string read_whole_file(std::string_view path) {

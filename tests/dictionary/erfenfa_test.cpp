@@ -142,6 +142,34 @@ TEST_F(TtwoTest, FindWordAgreesWithTheListedTextsForEveryFileSize) {
   }
 }
 
+// Files of many blocks, where probes and runs of equal codes fall across the ends of the blocks
+// a lookup reads through.
+TEST_F(TtwoTest, LookupsInFilesOfManyBlocksAgreeWithAPlainFilter) {
+  std::mt19937 random(8);
+  std::vector<DictRecord> records;
+  for (int i = 0; i < 3000; ++i)
+    records.push_back({std::to_string(100 + random() % 400), nth_char(i % 900) + nth_char(i / 900)});
+  auto by_code = records;
+  dict::sort_by_code(by_code);
+  write_code_file(2, by_code);
+  auto by_text = records;
+  dict::sort_by_text(by_text);
+  write_text_file(2, by_text);
+  for (int n = 3; n <= 5; ++n) write_code_file(n, {{"9", std::string(2 * n, '\xB0')}});
+
+  for (int code = 95; code < 505; ++code) {
+    std::vector<std::string> expected;
+    for (const auto& r : by_code)
+      if (r.code == std::to_string(code)) expected.push_back(r.text);
+    expected.resize(std::min<std::size_t>(expected.size(), Ttwo::kItemSlots));
+    two_.find_code(Ttwo::kScopeWords, std::to_string(code));
+    ASSERT_EQ(found_items(two_), expected) << code;
+  }
+  for (const auto& r : records) ASSERT_TRUE(two_.find_word(2, r.text)) << hex(r.text);
+  EXPECT_FALSE(two_.find_word(2, nth_char(5) + nth_char(9)));  // second character never used
+  EXPECT_FALSE(two_.find_word(2, nth_char(0) + nth_char(0) + nth_char(0)));
+}
+
 TEST_F(TtwoTest, FindWordLooksInTheFileOfTheWordsLength) {
   write_text_file(2, {{"1", gbk("中华")}});
   write_text_file(5, {{"1", gbk("中华人民共和国")}});
