@@ -1,6 +1,8 @@
 // The application-wide catch for errors that event handlers let escape.
 #include "app/application.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <exception>
 
 #include "app/fonts.h"
@@ -13,6 +15,17 @@ const char* const kProgramTitle = "Tavrel码输入法教学训练软件";
 TavrelApplication::TavrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QString::fromUtf8(kProgramTitle));
   setFont(song_font(12));
+  install_toolkit_chinese(*this);
+}
+
+bool install_toolkit_chinese(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QApplication::installTranslator(translator);
 }
 
 void report_error(const char* what) {

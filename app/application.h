@@ -14,6 +14,10 @@ class TavrelApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The toolkit's own dialogs (colours, files, input) in Chinese, from the system's Qt
+// translations; without them they stay in English. True when installed.
+bool install_toolkit_chinese(QApplication& app);
+
 // Shows the text of an error that a handler let escape (the application's default handler).
 void report_error(const char* what);
 

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QThread>
@@ -76,10 +77,19 @@ MsgResult RealPlatform::message_box(QWidget* parent, const QString& text, const 
 
 std::optional<QString> RealPlatform::input_box(QWidget* parent, const QString& caption,
                                                const QString& prompt, const QString& initial) {
-  bool ok = false;
-  QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
-  if (!ok) return std::nullopt;
-  return text;
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(caption);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(initial);
+  dialog.setOkButtonText(QStringLiteral("确定"));
+  dialog.setCancelButtonText(QStringLiteral("取消"));
+  // Wide enough for its caption (with the title bar's icon and buttons), which says what to
+  // type when the prompt is empty. The dialog sizes itself to its layout, so the edit box
+  // carries the width.
+  if (auto* edit = dialog.findChild<QLineEdit*>())
+    edit->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(caption) + 120);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }
 
 std::optional<std::filesystem::path> RealPlatform::open_file(QWidget* parent, const QString& title,

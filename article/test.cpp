@@ -216,6 +216,7 @@ void Tform_test::build_controls() {
   zdqc->setObjectName("zdqc");
   zdqc->setGeometry(260, 220, 300, 160);
   zdqc->setFrameShape(QFrame::Panel);
+  zdqc->setAutoFillBackground(true);  // it covers the start button while it is shown
   zdqc->hide();
   build_segment_panel();
 

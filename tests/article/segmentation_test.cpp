@@ -173,6 +173,23 @@ TEST_F(SegmentWindowTest, YesColoursTheWordsAndLeavesTheButtonDisabled) {
   EXPECT_TRUE(window_.Edit_input->isEnabled());
 }
 
+// The panel lies over the middle of the box, where the start button is: it must hide it.
+TEST_F(SegmentWindowTest, ThePanelCoversTheStartButtonWhileItIsShown) {
+  window_.show();
+  ASSERT_TRUE(window_.BtnStart->isVisible());
+  window_.zdqc->show();
+  window_.zdqc->raise();
+  const QRect uncovered = window_.BtnStart->geometry() & window_.zdqc->geometry();
+  ASSERT_FALSE(uncovered.isEmpty());
+  // A point of the button that no control of the panel covers: the gap under the legend.
+  const QWidget* legend = window_.zdqc->findChild<QWidget*>("zdqc_legend");
+  const QPoint gap(window_.BtnStart->geometry().center().x(),
+                   window_.zdqc->y() + legend->geometry().bottom() + 1);
+  ASSERT_TRUE(window_.BtnStart->geometry().contains(gap));
+  const QImage shot = window_.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(gap), window_.zdqc->palette().color(QPalette::Window));
+}
+
 TEST_F(SegmentWindowTest, NoLeavesTheBoxAndTheClockAsTheyWere) {
   window_.show();
   window_.session.clock_text = "1:05";
