@@ -161,6 +161,7 @@ void Tform_test::build_controls() {
   REdit1->setFont(tavrel::song_font(24));
   REdit1->setLineWrapMode(QTextEdit::NoWrap);
   REdit1->setReadOnly(true);
+  REdit1->setUndoRedoEnabled(false);  // the box is rewritten on every key of a long test
   REdit1->setTextInteractionFlags(Qt::NoTextInteraction);
   REdit1->setFocusPolicy(Qt::NoFocus);
   REdit1->setFrameShape(QFrame::NoFrame);
@@ -597,6 +598,9 @@ void Tform_test::redraw_all() {
 // Rewrites the changed lines in runs of one colour each; a GBK character takes its first byte's.
 void Tform_test::redraw_lines(const std::set<int>& lines) {
   QTextDocument* document = REdit1->document();
+  // One edit block: the box is laid out once for all lines, not once per line.
+  QTextCursor batch(document);
+  batch.beginEditBlock();
   for (int k : lines) {
     while (document->blockCount() <= k) {
       QTextCursor end(document);
@@ -623,4 +627,5 @@ void Tform_test::redraw_lines(const std::set<int>& lines) {
       run_start = run_end;
     }
   }
+  batch.endEditBlock();
 }
