@@ -5,12 +5,15 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QThread>
+#include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 #include <system_error>
 
 #include "app/fonts.h"
@@ -94,8 +97,20 @@ std::optional<QString> RealPlatform::input_box(QWidget* parent, const QString& c
 
 std::optional<std::filesystem::path> RealPlatform::open_file(QWidget* parent, const QString& title,
                                                              const QString& filter) {
-  QString chosen = QFileDialog::getOpenFileName(parent, title, QString(), filter);
-  if (chosen.isEmpty()) return std::nullopt;
+  QFileDialog dialog(parent, title, QString(), filter);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // Large enough that the names and dates of the files show whole: the name column takes the
+  // room the others leave, which fit their contents.
+  dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 500));
+  if (auto* details = dialog.findChild<QTreeView*>()) {
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString chosen = dialog.selectedFiles().constFirst();
   std::filesystem::path file(chosen.toStdString());
   std::error_code ec;
   std::filesystem::current_path(file.parent_path(), ec);

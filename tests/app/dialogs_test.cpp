@@ -9,8 +9,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <QFileDialog>
+#include <filesystem>
+
 #include "app/application.h"
 #include "app/real_platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace tavrel {
 namespace {
@@ -63,6 +67,39 @@ TEST(RealDialogs, TheColourDialogSpeaksChinese) {
   EXPECT_EQ(platform.choose_color(nullptr, Qt::red), std::nullopt);
   EXPECT_TRUE(buttons.contains(QStringLiteral("确定"))) << buttons.join(",").toStdString();
   EXPECT_FALSE(buttons.contains(QStringLiteral("OK")));
+}
+
+// Choosing a file makes its folder the current directory, as the practice window expects.
+TEST(RealDialogs, TheFileDialogIsWideAndAChosenFileSetsTheCurrentDirectory) {
+  RealPlatform platform;
+  testing::TempDir dir;
+  const auto article = dir.write("文章/春晓.tvm", "x");
+  const auto before = std::filesystem::current_path();
+  QStringList buttons;
+  int width = 0;
+  when_open([&](QDialog* dialog) {
+    buttons = button_texts(dialog);
+    width = dialog->width();
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(files->windowTitle(), QStringLiteral("打开"));
+    EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("测试文件 (*.tvm)")});
+    files->setDirectory(QString::fromStdString(article.parent_path().string()));
+    files->selectFile(QString::fromStdString(article.string()));
+    static_cast<QDialog*>(files)->accept();
+  });
+  auto chosen = platform.open_file(nullptr, QStringLiteral("打开"), QStringLiteral("测试文件 (*.tvm)"));
+  const auto now = std::filesystem::current_path();
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(*chosen, article);
+  EXPECT_EQ(now, article.parent_path());
+  EXPECT_TRUE(buttons.contains(QStringLiteral("取消"))) << buttons.join(",").toStdString();
+  EXPECT_GE(width, 820);
+
+  when_open([](QDialog* dialog) { dialog->reject(); });
+  EXPECT_EQ(platform.open_file(nullptr, QStringLiteral("打开"), QString()), std::nullopt);
+  EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
 }  // namespace
