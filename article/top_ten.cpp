@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
+#include <system_error>
 
 #include "article/tvm_format.h"
 #include "common/gbk.h"
+#include "common/replace_file.h"
 
 namespace tavrel::article {
 namespace {
@@ -63,25 +65,9 @@ std::vector<TopTenRecord> with_entry(std::vector<TopTenRecord> records, TopTenRe
 void write_top_ten(const std::filesystem::path& file, const std::vector<TopTenRecord>& records) {
   std::string bytes;
   for (const auto& r : records) bytes += encode_record(r);
-  std::filesystem::path temporary = file;
-  temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) throw top_ten_error("无法创建文件", temporary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw top_ten_error("写入文件失败", temporary);
-    }
-  }
-  std::error_code failed;
-  std::filesystem::rename(temporary, file, failed);
-  if (failed) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
+  try {
+    replace_file(file, bytes);
+  } catch (const std::system_error&) {
     throw top_ten_error("写入文件失败", file);
   }
 }

@@ -1,18 +1,18 @@
 // The warm-up ranking file: entry lines, reading, and appending through a renamed copy.
 #include "warmup/ranking.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 
 #include "common/data_path.h"
 #include "common/gbk.h"
+#include "common/replace_file.h"
 
 namespace fs = std::filesystem;
 
@@ -23,19 +23,6 @@ constexpr std::size_t kShownWidth = 12;  // bytes of the time and score boxes
 
 std::runtime_error write_error(const fs::path& file, int error) {
   return std::runtime_error("无法写入排行榜文件 " + file.string() + "：" + std::strerror(error));
-}
-
-// Writes all of `bytes` to `fd` and forces them to the disk; false with errno set on failure.
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return ::fsync(fd) == 0;
 }
 
 }  // namespace
@@ -79,36 +66,22 @@ std::optional<std::vector<std::string>> read_ranking(const fs::path& file) {
 
 void append_ranking_line(const fs::path& file, std::string_view line) {
   std::string content;
-  mode_t mode = 0644;
   struct stat old_stat {};
   if (::stat(file.c_str(), &old_stat) == 0) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream old;
     if (!in || (old_stat.st_size > 0 && !(old << in.rdbuf()))) throw write_error(file, EIO);
     content = std::move(old).str();
-    mode = old_stat.st_mode & 07777;
     // A last line left without its end (the file edited by hand) keeps its own line.
     if (!content.empty() && content.back() != '\n') content += "\r\n";
   }
   content += line;
   content += "\r\n";
 
-  std::string temp = file.string() + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) throw write_error(file, errno);
-  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, content);
-  int error = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    throw write_error(file, error);
+  try {
+    replace_file(file, content);
+  } catch (const std::system_error& e) {
+    throw write_error(file, e.code().value());
   }
 }
 

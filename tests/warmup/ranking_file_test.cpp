@@ -1,9 +1,8 @@
 // The ranking file: entry lines, reading, appending, and a failed write leaving it untouched.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include "common/gbk.h"
+#include "file_size_limit.h"
 #include "temp_dir.h"
 #include "warmup/ranking.h"
 
@@ -67,21 +66,14 @@ TEST(RankingFile, AFailedWriteLeavesTheFileAsItWas) {
   const std::string old(200, 'x');
   const fs::path file = dir.write("files/record.txt", old + "\r\n");
 
-  struct rlimit saved {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto* previous_handler = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 230;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   bool threw = false;
   try {
+    testing::FileSizeLimit full_disk(230);
     append_ranking_line(file, std::string(100, 'y'));
   } catch (const std::runtime_error& e) {
     threw = true;
     EXPECT_NE(std::string(e.what()).find("record.txt"), std::string::npos) << e.what();
   }
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous_handler);
 
   EXPECT_TRUE(threw);
   EXPECT_EQ(dir.read("files/record.txt"), old + "\r\n");
