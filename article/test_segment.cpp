@@ -53,13 +53,21 @@ void Tform_test::BitBtn1Click() {
   ProgressBar2->setValue(0);
   zdqc->repaint();
   // The scan runs here, on the window's thread: no other input can change the box meanwhile.
-  tavrel::article::segment(
-      session.box,
-      [](int length, std::string_view word) { return tavrel::two->find_word(length, word); },
-      [this] {
-        ProgressBar2->setValue(std::min(ProgressBar2->value() + 2, ProgressBar2->maximum()));
-        ProgressBar2->repaint();
-      });
+  try {
+    tavrel::article::segment(
+        session.box,
+        [](int length, std::string_view word) { return tavrel::two->find_word(length, word); },
+        [this] {
+          ProgressBar2->setValue(std::min(ProgressBar2->value() + 2, ProgressBar2->maximum()));
+          ProgressBar2->repaint();
+        });
+  } catch (...) {
+    // A dictionary error ends the scan: the panel goes, so that it does not cover the start
+    // button for good; the words marked so far stay, and the button can try again.
+    zdqc->hide();
+    redraw_lines(session.box.take_changed());
+    throw;
+  }
   zdqc->hide();
   if (BtnStart->isVisible()) BtnStart->setFocus();
   BitBtn1->setEnabled(false);

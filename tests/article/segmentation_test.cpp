@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <filesystem>
 #include <set>
 
 #include "app/scripted_platform.h"
@@ -188,6 +189,21 @@ TEST_F(SegmentWindowTest, ThePanelCoversTheStartButtonWhileItIsShown) {
   ASSERT_TRUE(window_.BtnStart->geometry().contains(gap));
   const QImage shot = window_.grab().toImage();
   EXPECT_EQ(shot.pixelColor(gap), window_.zdqc->palette().color(QPalette::Window));
+}
+
+// A dictionary file that goes missing: the error is shown and the window stays usable.
+TEST_F(SegmentWindowTest, ADictionaryErrorIsReportedAndThePanelDoesNotStayInTheWay) {
+  window_.show();
+  std::filesystem::remove(dir_.path() / "hzlib" / "zh2.hz");
+  platform_->message_answers.push_back(MsgResult::Yes);
+  window_.BitBtn1->click();
+  ASSERT_EQ(platform_->messages.size(), 2u);
+  EXPECT_NE(platform_->messages[1].text.indexOf("zh2.hz"), -1)
+      << platform_->messages[1].text.toStdString();
+  EXPECT_FALSE(window_.zdqc->isVisible());
+  EXPECT_TRUE(window_.BtnStart->isVisible());
+  EXPECT_TRUE(window_.BitBtn1->isEnabled());
+  EXPECT_EQ(window_.session.box.colour_at(0, 0), 0u);
 }
 
 TEST_F(SegmentWindowTest, NoLeavesTheBoxAndTheClockAsTheyWere) {
