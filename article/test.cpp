@@ -392,15 +392,8 @@ void Tform_test::BtnStartClick() {
 void Tform_test::BtnPauseClick() {
   set_status(QStringLiteral("暂停"));
   Timer1->stop();
-  BtnStart->show();
-  BtnStart->setFocus();
-  ScrollBox1->hide();
-  Image2->show();
-  BtnPause->setEnabled(false);
-  SBtnQuit->setEnabled(true);
+  show_start_button();
   SBtnSetup->setEnabled(session.fresh);
-  SBtnfile->setEnabled(true);
-  SBtnHelp->setEnabled(true);
   session.code.clear();
   Edit_input->clear();
   Edit_input->setEnabled(false);
@@ -426,14 +419,7 @@ void Tform_test::time_up() {
   refresh();
   show_report();
   session.restart_clock();
-  BtnStart->show();
-  BtnStart->setFocus();
-  ScrollBox1->hide();
-  Image2->show();
-  BtnPause->setEnabled(false);
-  SBtnQuit->setEnabled(true);
-  SBtnfile->setEnabled(true);
-  SBtnHelp->setEnabled(true);
+  show_start_button();
   set_status(QStringLiteral("请按开始键继续测试"));
   refresh();
 }
@@ -445,16 +431,21 @@ void Tform_test::article_end() {
   refresh();
   show_report();
   set_status(default_status());
-  ScrollBox1->hide();
-  Image2->show();
-  BtnStart->show();
-  BtnStart->setFocus();
+  show_start_button();
+  SBtnSetup->setEnabled(true);
   load_article(article_path);
   session.fresh = true;
   clear_errata();
+}
+
+// No test runs: the start button lies over the box, and the buttons for between tests work.
+void Tform_test::show_start_button() {
+  BtnStart->show();
+  BtnStart->setFocus();
+  ScrollBox1->hide();
+  Image2->show();
   BtnPause->setEnabled(false);
   SBtnQuit->setEnabled(true);
-  SBtnSetup->setEnabled(true);
   SBtnfile->setEnabled(true);
   SBtnHelp->setEnabled(true);
 }

@@ -84,6 +84,7 @@ class Tform_test : public QDialog {
   bool FormKeyPress(QKeyEvent* event);
   void article_end();
   void time_up();
+  void show_start_button();
   void show_report();
   void show_loaded_article(const std::string& path);
   void size_box();
