@@ -108,20 +108,19 @@ void BM_segment_shipped_article(benchmark::State& state) {
 
 // The default article's text repeated to at least 10,000 characters, converted as the practice
 // window converts a chosen file.
-std::string ten_thousand_character_article() {
-  const std::string utf8 = tavrel::article::read_file_bytes(kDefaultArticle);
-  const std::string once = tavrel::gbk_from_utf8(utf8);
-  const auto counted = tavrel::article::convert_text(once);
+tavrel::article::Conversion ten_thousand_character_article() {
+  const std::string once =
+      tavrel::gbk_from_utf8(tavrel::article::read_file_bytes(kDefaultArticle));
+  const std::int64_t per_copy = tavrel::article::convert_text(once).characters;
   std::string text;
-  for (std::int64_t characters = 0; characters < 10000; characters += counted.characters)
-    text += once;
-  return tavrel::article::convert_text(text).bytes;
+  for (std::int64_t characters = 0; characters < 10000; characters += per_copy) text += once;
+  return tavrel::article::convert_text(text);
 }
 
 void BM_segment_10000_characters(benchmark::State& state) {
-  const std::string tvm = ten_thousand_character_article();
-  state.counters["characters"] = static_cast<double>(tavrel::article::convert_text(tvm).characters);
-  segment_practice_text(state, tvm);
+  const auto article = ten_thousand_character_article();
+  state.counters["characters"] = static_cast<double>(article.characters);
+  segment_practice_text(state, article.bytes);
 }
 
 BENCHMARK(BM_find_code_characters);

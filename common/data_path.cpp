@@ -1,7 +1,10 @@
 // Path mapping: backslashes, GBK names stored as UTF-8, case-insensitive fall-back.
 #include "data_path.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
@@ -80,6 +83,14 @@ fs::path resolve_path(std::string_view path) {
   std::error_code ec;
   fs::path cwd = fs::current_path(ec);
   return resolve_path(path, ec ? fs::path(".") : cwd);
+}
+
+int open_read_only(std::string_view path) {
+  std::string spelled(path);
+  std::replace(spelled.begin(), spelled.end(), '\\', '/');
+  const int fd = ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0 || errno != ENOENT) return fd;
+  return ::open(resolve_path(path).c_str(), O_RDONLY | O_CLOEXEC);
 }
 
 bool path_exists(std::string_view path) { return exists_quietly(resolve_path(path)); }

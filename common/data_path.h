@@ -16,6 +16,11 @@ std::filesystem::path resolve_path(std::string_view path, const std::filesystem:
 // The same against the process's current directory.
 std::filesystem::path resolve_path(std::string_view path);
 
+// Opens `path` read-only through the same mapping: a POSIX descriptor, or -1 with errno set.
+// A path that exists as spelled opens at once, without the walk through its folders (the
+// mapping would find that spelling first anyway); the dictionary opens files on every lookup.
+int open_read_only(std::string_view path);
+
 // Existence test through the same mapping.
 bool path_exists(std::string_view path);
 

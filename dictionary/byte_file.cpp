@@ -1,7 +1,6 @@
 // Byte-offset reads through POSIX pread, a block at a time while the file is open.
 #include "byte_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,25 +12,6 @@
 #include "common/data_path.h"
 
 namespace tavrel {
-namespace {
-
-bool is_ascii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// A plain ASCII path spelled exactly as stored opens without walking the directories; any other
-// (GBK names, other letter case, a missing file) goes through the full path mapping.
-int open_read_only(std::string_view path) {
-  if (is_ascii(path)) {
-    std::string spelled(path);
-    std::replace(spelled.begin(), spelled.end(), '\\', '/');
-    int fd = ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0 || errno != ENOENT) return fd;
-  }
-  return ::open(resolve_path(path).c_str(), O_RDONLY | O_CLOEXEC);
-}
-
-}  // namespace
 
 ByteFile::~ByteFile() { close(); }
 
@@ -74,8 +54,12 @@ std::string ByteFile::read(std::int64_t offset, std::size_t count) const {
            offset + static_cast<std::int64_t>(count) <=
                block_start_ + static_cast<std::int64_t>(block_.size());
   };
-  if (!in_block()) load_block(offset - offset % static_cast<std::int64_t>(kBlockSize));
-  if (!in_block()) load_block(offset);  // the bytes run over the aligned block's end
+  if (!in_block()) {
+    const auto block = static_cast<std::int64_t>(kBlockSize);
+    const std::int64_t aligned = offset - offset % block;
+    // Bytes that run over the aligned block's end start a block of their own.
+    load_block(offset + static_cast<std::int64_t>(count) <= aligned + block ? aligned : offset);
+  }
   std::memcpy(bytes.data(), block_.data() + (offset - block_start_), count);
   return bytes;
 }
