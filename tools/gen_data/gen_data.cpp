@@ -6,14 +6,16 @@
 #include "tools/gen_data/summary.h"
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::cerr << "usage: gen_data <Unihan_DictionaryLikeData.txt> <jieba dict.txt> "
-                 "<article.txt> <data dir>\n";
+  if (argc != 8) {
+    std::cerr << "usage: gen_data <Unihan_DictionaryLikeData.txt> <Unihan_Readings.txt> "
+                 "<strokes.tsv> <code_overrides.tsv> <jieba dict.txt> <article.txt> <data dir>\n";
     return 2;
   }
   try {
-    tavrel::gen::generate_data({argv[1], argv[2], argv[3]}, argv[4]);
-    std::cout << tavrel::gen::describe_data(argv[4]);
+    auto figures =
+        tavrel::gen::generate_data({argv[1], argv[2], argv[3], argv[4], argv[5], argv[6]}, argv[7]);
+    std::cout << tavrel::gen::describe_character_codes(figures)
+              << tavrel::gen::describe_data(argv[7]);
   } catch (const std::exception& error) {
     std::cerr << "gen_data: " << error.what() << "\n";
     return 1;

@@ -7,7 +7,9 @@
 #include <stdexcept>
 
 #include "tools/gen_data/practice_file.h"
+#include "tools/gen_data/overrides.h"
 #include "tools/gen_data/sources.h"
+#include "tools/gen_data/strokes.h"
 
 namespace tavrel::gen {
 namespace {
@@ -27,13 +29,18 @@ std::string read_text(const std::filesystem::path& path) {
 
 }  // namespace
 
-void generate_data(const SourceFiles& sources, const std::filesystem::path& data_dir,
-                   const ListSizes& sizes) {
+CharacterCodeFigures generate_data(const SourceFiles& sources, const std::filesystem::path& data_dir,
+                                   const ListSizes& sizes) {
   auto unihan = open_source(sources.unihan);
-  auto four_corner = read_four_corner_codes(unihan);
+  auto readings = open_source(sources.readings);
+  auto strokes = open_source(sources.strokes);
+  auto overrides = open_source(sources.overrides);
   auto dict = open_source(sources.word_list);
-  auto word_list = read_word_list(dict);
-  const CodeTable table = build_code_table(four_corner, word_list);
+  const CharacterCodes codes =
+      code_characters(read_four_corner_values(unihan), read_stroke_data(strokes),
+                      read_code_overrides(overrides));
+  const CodeTable table =
+      build_code_table(codes.by_utf8, read_running_text_counts(readings), read_word_list(dict));
 
   std::set<std::string> coded;
   for (const auto& c : table.characters) coded.insert(c.text);
@@ -43,6 +50,7 @@ void generate_data(const SourceFiles& sources, const std::filesystem::path& data
   write_drill_lists(table, sizes, data_dir);
   write_record_files(data_dir);
   write_data_file(data_dir, "test.tvm", practice_file_bytes(article));
+  return codes.figures;
 }
 
 }  // namespace tavrel::gen

@@ -49,6 +49,26 @@ void count_codes(const std::vector<dict::DictRecord>& records,
 
 }  // namespace
 
+std::string describe_character_codes(const CharacterCodeFigures& f) {
+  std::ostringstream out;
+  out << "GB2312 characters coded: " << f.characters << "; overrides used: " << f.overrides_used
+      << " (four-corner value by hand " << f.four_corner_by_hand << ", stroke names by hand "
+      << f.stroke_names_by_hand << ", code by hand " << f.codes_by_hand << ")\n"
+      << "corners decided by the near-tie rule: " << f.near_ties << "\n"
+      << "附角 read from the stroke names by the ending they share: " << f.attached_read << "; where the source gives one, the "
+      << "reading (leaving the character out) agrees on " << f.attached_agreeing << " of " << f.attached_checked << " ("
+      << fixed(f.attached_checked ? 100.0 * f.attached_agreeing / f.attached_checked : 0) << "%)\n";
+  std::vector<std::pair<int, std::string>> kinds;
+  for (const auto& [pair, count] : f.attached_disagreements) kinds.push_back({-count, pair});
+  std::sort(kinds.begin(), kinds.end());
+  out << "附角 disagreements (source→read):";
+  for (std::size_t i = 0; i < kinds.size() && i < 8; ++i) {
+    out << " " << kinds[i].second << " " << -kinds[i].first;
+  }
+  out << "\n";
+  return out.str();
+}
+
 std::string describe_data(const std::filesystem::path& data_dir) {
   std::ostringstream out;
   std::map<std::string, int> char_codes, word_codes;

@@ -4,10 +4,16 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/gen_data/character_codes.h"
+
 namespace tavrel::gen {
 
 // Records per file, candidates per code in each scope, and how often a character is the first
 // candidate of its full code; one figure a line.
 std::string describe_data(const std::filesystem::path& data_dir);
+
+// How the character codes were found: overrides, near ties, and the 附角 read from the strokes
+// against the source's where it gives one.
+std::string describe_character_codes(const CharacterCodeFigures& figures);
 
 }  // namespace tavrel::gen
