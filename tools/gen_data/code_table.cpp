@@ -23,7 +23,8 @@ constexpr std::int64_t kLeastWordFrequency = 5;
 constexpr std::int64_t kLeastPlaceFrequency = 50;
 
 // Counts in running text where the source has them; for the others their occurrences inside
-// the word list's words of two or more characters, scaled to running text by the characters that have both.
+// the word list's words of two or more characters, scaled to running text by the characters that
+// have both.
 std::map<std::string, std::int64_t> character_frequencies(
     const std::map<std::string, std::int64_t>& running_text, const std::vector<SourceWord>& list) {
   std::map<std::string, std::int64_t> in_words;

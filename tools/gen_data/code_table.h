@@ -29,9 +29,9 @@ struct CodeTable {
 };
 
 // Builds the table from the full codes by character, the characters' counts in running text and
-// the word list (all UTF-8 keyed). A character without a running-text count is ranked by its
-// occurrences in the list's words, below the counted ones of the same order; only clean words
-// are taken.
+// the word list (all UTF-8 keyed). A character without a running-text count is ranked by a tenth
+// of its occurrences in the list's words of two or more characters, scaled to running text by
+// the characters that have both; only clean words are taken.
 CodeTable build_code_table(const std::map<std::string, std::string>& codes,
                            const std::map<std::string, std::int64_t>& running_text,
                            const std::vector<SourceWord>& word_list);

@@ -50,7 +50,9 @@ Box bounding_box(const Glyph& glyph) {
   return box;
 }
 
-bool is_upper(Corner corner) { return corner == Corner::kUpperLeft || corner == Corner::kUpperRight; }
+bool is_upper(Corner corner) {
+  return corner == Corner::kUpperLeft || corner == Corner::kUpperRight;
+}
 bool is_left(Corner corner) { return corner == Corner::kUpperLeft || corner == Corner::kLowerLeft; }
 
 Point corner_point(const Box& box, Corner corner) {
@@ -59,7 +61,8 @@ Point corner_point(const Box& box, Corner corner) {
 
 double distance_to(const Stroke& stroke, Point target) {
   double best = std::numeric_limits<double>::infinity();
-  for (const auto& p : stroke.median) best = std::min(best, std::hypot(p.x - target.x, p.y - target.y));
+  for (const auto& p : stroke.median)
+    best = std::min(best, std::hypot(p.x - target.x, p.y - target.y));
   return best;
 }
 
@@ -157,7 +160,7 @@ Standing vertical_kind(const Stroke& stroke) {
     return b.x < a.x && b.y < a.y ? Standing::kFallingOrHooked : Standing::kStraightVertical;
   }
   return is_one_of(stroke.letter, kFallingOrHookedLetters) ? Standing::kFallingOrHooked
-                                                            : Standing::kStraightVertical;
+                                                           : Standing::kStraightVertical;
 }
 
 int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>& taken,
@@ -173,7 +176,8 @@ int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>
   for (int i = 0; i < static_cast<int>(glyph.size()); ++i) {
     if (!can_stand_as_vertical(glyph[i])) continue;
     if (std::find(taken.begin(), taken.end(), i) != taken.end()) continue;
-    candidates.push_back({kProjection ? -reach_into(glyph[i], corner) : distance_to(glyph[i], target), i});
+    candidates.push_back(
+        {kProjection ? -reach_into(glyph[i], corner) : distance_to(glyph[i], target), i});
   }
   if (candidates.empty()) return -1;
 
@@ -187,8 +191,7 @@ int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>
     if (near_tie) *near_tie = true;
     const Stroke& a = glyph[chosen];
     const Stroke& b = glyph[other.index];
-    bool other_reaches_further =
-        is_upper(corner) ? highest(b) > highest(a) : lowest(b) < lowest(a);
+    bool other_reaches_further = is_upper(corner) ? highest(b) > highest(a) : lowest(b) < lowest(a);
     if (other_reaches_further) chosen = other.index;
     break;
   }
@@ -220,11 +223,13 @@ bool cap_at_upper_right(const Glyph& glyph, char upper_left_digit) {
     if (i == taken) continue;
     const Stroke& bar = glyph[i + 1];
     double bar_left = bar.median.front().x, bar_right = bar.median.front().x;
-    for (const auto& p : bar.median) bar_left = std::min(bar_left, p.x), bar_right = std::max(bar_right, p.x);
+    for (const auto& p : bar.median)
+      bar_left = std::min(bar_left, p.x), bar_right = std::max(bar_right, p.x);
     const double x = mean_x(glyph[i]);
     bool over_middle = x >= bar_left + kCapMiddleFrom * (bar_right - bar_left) &&
                        x <= bar_left + kCapMiddleTo * (bar_right - bar_left);
-    if (x > middle + kRightOfMiddle && over_middle && highest(glyph[i]) >= right_top - kBelowRightTop) {
+    if (x > middle + kRightOfMiddle && over_middle &&
+        highest(glyph[i]) >= right_top - kBelowRightTop) {
       return true;
     }
   }

@@ -72,7 +72,9 @@ std::vector<Candidate> most_frequent(const std::vector<Candidate>& ranked, std::
 }
 
 std::vector<Candidate> in_gb2312_order(std::vector<Candidate> chars, bool level_one) {
-  std::erase_if(chars, [&](const Candidate& c) { return is_level_one(c.text) != level_one; });
+  std::erase_if(chars, [&](const Candidate& c) {
+    return is_level_one(c.text) != level_one || is_bare_radical(c.text);
+  });
   std::sort(chars.begin(), chars.end(),
             [](const Candidate& a, const Candidate& b) { return dict_less(a.text, b.text); });
   return chars;

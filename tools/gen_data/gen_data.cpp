@@ -1,8 +1,10 @@
 // gen_data: regenerates the committed teaching data under data/ from the public sources.
 #include <exception>
+#include <fstream>
 #include <iostream>
 
 #include "tools/gen_data/generate.h"
+#include "tools/gen_data/sources.h"
 #include "tools/gen_data/summary.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +16,10 @@ int main(int argc, char** argv) {
   try {
     auto figures =
         tavrel::gen::generate_data({argv[1], argv[2], argv[3], argv[4], argv[5], argv[6]}, argv[7]);
+    std::ifstream readings(argv[2], std::ios::binary);
     std::cout << tavrel::gen::describe_character_codes(figures)
-              << tavrel::gen::describe_data(argv[7]);
+              << tavrel::gen::describe_data(argv[7],
+                                            tavrel::gen::read_running_text_counts(readings));
   } catch (const std::exception& error) {
     std::cerr << "gen_data: " << error.what() << "\n";
     return 1;

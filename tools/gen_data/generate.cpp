@@ -6,8 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tools/gen_data/practice_file.h"
 #include "tools/gen_data/overrides.h"
+#include "tools/gen_data/practice_file.h"
 #include "tools/gen_data/sources.h"
 #include "tools/gen_data/strokes.h"
 
@@ -29,16 +29,15 @@ std::string read_text(const std::filesystem::path& path) {
 
 }  // namespace
 
-CharacterCodeFigures generate_data(const SourceFiles& sources, const std::filesystem::path& data_dir,
-                                   const ListSizes& sizes) {
+CharacterCodeFigures generate_data(const SourceFiles& sources,
+                                   const std::filesystem::path& data_dir, const ListSizes& sizes) {
   auto unihan = open_source(sources.unihan);
   auto readings = open_source(sources.readings);
   auto strokes = open_source(sources.strokes);
   auto overrides = open_source(sources.overrides);
   auto dict = open_source(sources.word_list);
-  const CharacterCodes codes =
-      code_characters(read_four_corner_values(unihan), read_stroke_data(strokes),
-                      read_code_overrides(overrides));
+  const CharacterCodes codes = code_characters(
+      read_four_corner_values(unihan), read_stroke_data(strokes), read_code_overrides(overrides));
   const CodeTable table =
       build_code_table(codes.by_utf8, read_running_text_counts(readings), read_word_list(dict));
 

@@ -22,7 +22,8 @@ struct SourceFiles {
 // returns how the character codes were found. Throws std::runtime_error when a source cannot be
 // read, a character cannot be coded or the article has an uncoded character; then nothing is
 // written.
-CharacterCodeFigures generate_data(const SourceFiles& sources, const std::filesystem::path& data_dir,
+CharacterCodeFigures generate_data(const SourceFiles& sources,
+                                   const std::filesystem::path& data_dir,
                                    const ListSizes& sizes = {});
 
 }  // namespace tavrel::gen

@@ -1,7 +1,6 @@
 // Parsing and checking the override table.
 #include "tools/gen_data/overrides.h"
 
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -29,7 +28,8 @@ std::string four_corner_field(const std::string& field) {
 std::string letters_field(const std::string& field) {
   if (field == "-") return {};
   for (char letter : field) {
-    if (stroke_name(letter).empty()) throw std::invalid_argument("stroke letter in '" + field + "'");
+    if (stroke_name(letter).empty())
+      throw std::invalid_argument("stroke letter in '" + field + "'");
   }
   return field;
 }
@@ -48,8 +48,13 @@ std::map<std::string, CodeOverride> read_code_overrides(std::istream& in) {
   for (int number = 1; std::getline(in, line); ++number) {
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> fields;
-    std::istringstream parts(line);
-    for (std::string field; std::getline(parts, field, '\t');) fields.push_back(field);
+    for (std::size_t start = 0;;) {
+      const std::size_t tab = line.find('\t', start);
+      fields.push_back(
+          line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
     try {
       if (fields.size() != 5) throw std::invalid_argument("five fields expected");
       if (split_utf8(fields[0]).size() != 1) throw std::invalid_argument("not one character");

@@ -58,16 +58,18 @@ std::map<std::string, std::vector<std::string>> read_four_corner_values(std::ist
 
 std::map<std::string, std::int64_t> read_running_text_counts(std::istream& unihan_readings) {
   std::map<std::string, std::int64_t> counts;
-  for_each_property(unihan_readings, "kHanyuPinlu", [&](const std::string& ch, const std::string& all) {
-    std::istringstream values(all);
-    for (std::string value; values >> value;) {
-      auto open = value.find('(');
-      bool shaped = open != std::string::npos && value.size() > open + 2 && value.back() == ')';
-      for (std::size_t i = open + 1; shaped && i + 1 < value.size(); ++i) shaped = is_digit(value[i]);
-      if (!shaped) throw std::runtime_error("unexpected kHanyuPinlu value '" + value + "'");
-      counts[ch] += std::stoll(value.substr(open + 1, value.size() - open - 2));
-    }
-  });
+  for_each_property(
+      unihan_readings, "kHanyuPinlu", [&](const std::string& ch, const std::string& all) {
+        std::istringstream values(all);
+        for (std::string value; values >> value;) {
+          auto open = value.find('(');
+          bool shaped = open != std::string::npos && value.size() > open + 2 && value.back() == ')';
+          for (std::size_t i = open + 1; shaped && i + 1 < value.size(); ++i)
+            shaped = is_digit(value[i]);
+          if (!shaped) throw std::runtime_error("unexpected kHanyuPinlu value '" + value + "'");
+          counts[ch] += std::stoll(value.substr(open + 1, value.size() - open - 2));
+        }
+      });
   return counts;
 }
 

@@ -17,13 +17,32 @@ struct LetterName {
 // The stroke letters of the stroke-name data and their standard names; where the data gives one
 // letter to two strokes of the same family, both are named.
 constexpr LetterName kStrokeNames[] = {
-    {'j', "横"},       {'f', "竖"},       {'s', "撇"},       {'k', "点"},
-    {'l', "捺"},       {'i', "提"},       {'d', "点"},       {'g', "竖钩"},
-    {'t', "弯钩"},     {'r', "横折钩"},   {'z', "竖折折钩"}, {'w', "横折折折钩|横撇弯钩"},
-    {'a', "横折折撇"}, {'e', "横撇|横钩"}, {'n', "撇折"},     {'m', "撇点"},
-    {'x', "竖折撇|竖折折"}, {'h', "竖提"}, {'b', "竖弯|竖折"}, {'c', "横折"},
-    {'v', "横折折|横折弯"}, {'q', "横折折折"}, {'p', "横折提"}, {'u', "竖弯钩"},
-    {'y', "斜钩|卧钩"}, {'o', "横斜钩|横折弯钩"},
+    {'j', "横"},
+    {'f', "竖"},
+    {'s', "撇"},
+    {'k', "点"},
+    {'l', "捺"},
+    {'i', "提"},
+    {'d', "点"},
+    {'g', "竖钩"},
+    {'t', "弯钩"},
+    {'r', "横折钩"},
+    {'z', "竖折折钩"},
+    {'w', "横折折折钩|横撇弯钩"},
+    {'a', "横折折撇"},
+    {'e', "横撇|横钩"},
+    {'n', "撇折"},
+    {'m', "撇点"},
+    {'x', "竖折撇|竖折折"},
+    {'h', "竖提"},
+    {'b', "竖弯|竖折"},
+    {'c', "横折"},
+    {'v', "横折折|横折弯"},
+    {'q', "横折折折"},
+    {'p', "横折提"},
+    {'u', "竖弯钩"},
+    {'y', "斜钩|卧钩"},
+    {'o', "横斜钩|横折弯钩"},
 };
 
 std::vector<std::string> split(std::string_view text, char separator) {
@@ -67,11 +86,13 @@ std::map<std::string, Glyph> read_stroke_data(std::istream& in,
   while (std::getline(in, line)) {
     if (line.empty()) continue;
     auto fields = split(line, '\t');
-    if (fields.size() != 3) throw std::runtime_error("stroke data: bad line: " + line.substr(0, 40));
+    if (fields.size() != 3)
+      throw std::runtime_error("stroke data: bad line: " + line.substr(0, 40));
     Glyph glyph;
     for (const auto& median : split(fields[2], '|')) {
       Stroke stroke;
-      for (const auto& point : split(median, ' ')) stroke.median.push_back(parse_point(point, line));
+      for (const auto& point : split(median, ' '))
+        stroke.median.push_back(parse_point(point, line));
       glyph.push_back(std::move(stroke));
     }
     const std::string& letters = fields[1];

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "article/key_count.h"
 #include "article/segmentation.h"
 #include "article/tvm_format.h"
 #include "common/data_path.h"
@@ -21,7 +22,9 @@ constexpr const char* kUsage =
     "       tavrel-tool lookup [--words] CODE the candidates of a code, one per line\n"
     "       tavrel-tool code-of CHARACTER     the code of one character\n"
     "       tavrel-tool is-word TEXT          whether TEXT is listed as a word (yes/no)\n"
-    "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n";
+    "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n"
+    "       tavrel-tool keys FILE             keys per character to type a UTF-8 text, by\n"
+    "                                         characters only and with words\n";
 
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -105,6 +108,34 @@ int segment(const std::filesystem::path& file) {
   return 0;
 }
 
+// The GB2312 characters of a UTF-8 text, as GBK: what a practice file of it holds.
+std::string gb2312_characters(const std::string& utf8) {
+  const std::string gbk = tavrel::gbk_from_utf8(utf8);
+  std::string kept;
+  for (std::size_t at = 0; at < gbk.size(); at += tavrel::gbk_char_length(gbk, at)) {
+    if (tavrel::gbk_char_length(gbk, at) != 2) continue;
+    auto lead = static_cast<unsigned char>(gbk[at]),
+         trail = static_cast<unsigned char>(gbk[at + 1]);
+    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) kept += gbk.substr(at, 2);
+  }
+  return kept;
+}
+
+int keys(const std::filesystem::path& file) {
+  const std::string text = gb2312_characters(tavrel::article::read_file_bytes(file));
+  tavrel::Ttwo two;
+  for (bool with_words : {false, true}) {
+    const auto count = tavrel::article::count_keys(text, two, with_words);
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "%s: %ld characters, %ld keys, %.3f keys per character, %ld untypeable\n",
+                  with_words ? "with words" : "characters only", count.characters, count.keys,
+                  count.characters ? double(count.keys) / count.characters : 0.0, count.untypeable);
+    std::cout << line;
+  }
+  return 0;
+}
+
 int run(int argc, char** argv) {
   if (argc < 3) throw UsageError("missing command");
   const std::string command = argv[1];
@@ -118,6 +149,11 @@ int run(int argc, char** argv) {
     const std::filesystem::path file = std::filesystem::absolute(args[0]);
     enter_data_tree(argv[0]);
     return segment(file);
+  }
+  if (command == "keys" && args.size() == 1) {
+    const std::filesystem::path file = std::filesystem::absolute(args[0]);
+    enter_data_tree(argv[0]);
+    return keys(file);
   }
   enter_data_tree(argv[0]);
   if (command == "lookup") return lookup(args);
