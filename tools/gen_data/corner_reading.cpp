@@ -25,10 +25,6 @@ constexpr double kBelowRightTop = 40;
 constexpr double kCapMiddleFrom = 0.2, kCapMiddleTo = 0.8;
 // How far below the dot's start the horizontal of a 亠 may begin.
 constexpr double kCapOverlap = 50;
-// How far a stroke must reach above all others to stand alone at the top.
-constexpr double kAloneAtTop = 60;
-// How far from the middle, as a share of the width, the top of such a stroke may lie.
-constexpr double kTopMiddleShare = 0.2;
 
 bool is_one_of(char letter, std::string_view letters) {
   return letters.find(letter) != std::string_view::npos;
@@ -80,37 +76,6 @@ double mean_x(const Stroke& s) {
   double sum = 0;
   for (const auto& p : s.median) sum += p.x;
   return s.median.empty() ? 0 : sum / s.median.size();
-}
-
-// The stroke that reaches above every other by kAloneAtTop with its top in the middle of the
-// glyph, so that it stands over both upper corners; -1 when none does.
-int alone_at_top(const Glyph& glyph, const Box& box) {
-  int top = -1;
-  double first = -std::numeric_limits<double>::infinity(), second = first;
-  for (int i = 0; i < static_cast<int>(glyph.size()); ++i) {
-    const double y = highest(glyph[i]);
-    if (y > first) {
-      second = first, first = y, top = i;
-    } else if (y > second) {
-      second = y;
-    }
-  }
-  if (top < 0 || first - second < kAloneAtTop) return -1;
-  double top_x = 0;
-  for (const auto& p : glyph[top].median) {
-    if (p.y == first) top_x = p.x;
-  }
-  const double middle = (box.left + box.right) / 2;
-  return std::abs(top_x - middle) <= kTopMiddleShare * (box.right - box.left) ? top : -1;
-}
-
-constexpr bool kProjection = false;
-double reach_into(const Stroke& s, Corner corner) {
-  double best = -std::numeric_limits<double>::infinity();
-  for (const auto& p : s.median) {
-    best = std::max(best, (is_left(corner) ? -p.x : p.x) + (is_upper(corner) ? p.y : -p.y));
-  }
-  return best;
 }
 
 int nearest_stroke(const Glyph& glyph, Point target, int skipped = -1) {
@@ -176,8 +141,7 @@ int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>
   for (int i = 0; i < static_cast<int>(glyph.size()); ++i) {
     if (!can_stand_as_vertical(glyph[i])) continue;
     if (std::find(taken.begin(), taken.end(), i) != taken.end()) continue;
-    candidates.push_back(
-        {kProjection ? -reach_into(glyph[i], corner) : distance_to(glyph[i], target), i});
+    candidates.push_back({distance_to(glyph[i], target), i});
   }
   if (candidates.empty()) return -1;
 

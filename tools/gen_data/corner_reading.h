@@ -30,11 +30,10 @@ bool can_stand_as_vertical(const Stroke& stroke);
 Standing vertical_kind(const Stroke& stroke);
 
 // The index of the stroke that stands as a 垂 at `corner`: of the strokes that can and are not
-// `taken` by an earlier corner, the one nearest to that corner of the glyph's bounding box,
-// except that a stroke alone at the top (reaching 60 units above all others, its top within 20 %
-// of the width from the middle) stands at the upper left. Where two strokes of different kinds are
-// within kNearTieUnits of each other, the one reaching higher (upper corners) or lower (lower
-// corners) stands there, and `near_tie` is set. -1 when no stroke can.
+// `taken` by an earlier corner, the one nearest to that corner of the glyph's bounding box. Where
+// two strokes of different kinds are within kNearTieUnits of each other, the one reaching higher
+// (upper corners) or lower (lower corners) stands there, and `near_tie` is set. -1 when no
+// stroke can.
 inline constexpr double kNearTieUnits = 30;
 int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>& taken = {},
                        bool* near_tie = nullptr);
