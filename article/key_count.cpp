@@ -8,6 +8,7 @@
 #include "article/tvm_format.h"
 #include "article/typing_session.h"
 #include "common/data_path.h"
+#include "common/fixed_field.h"
 #include "dictionary/byte_file.h"
 #include "dictionary/dict_format.h"
 
@@ -55,9 +56,9 @@ Way cheapest(Ttwo& dictionary, const CodesByText& codes, const std::string& text
 
 class Typist {
  public:
-  Typist(Ttwo& dictionary, std::string_view text)
+  Typist(Ttwo& dictionary, std::vector<std::string> lines)
       : dictionary_(&dictionary), session_(dictionary_) {
-    session_.load(split_box_lines(convert_text(text).bytes));
+    session_.load(std::move(lines));
   }
 
   // Presses the keys of `way` for `text`; false (nothing typed) when the candidate cannot be
@@ -132,10 +133,14 @@ CodesByText codes_by_text(int first_file, int last_file) {
   return codes;
 }
 
-KeyCount count_keys(std::string_view text, Ttwo& dictionary, bool with_words) {
+KeyCount count_keys(std::string_view source, Ttwo& dictionary, bool with_words) {
   const CodesByText char_codes = codes_by_text(1, 1);
   const CodesByText word_codes = with_words ? codes_by_text(2, dict::kFileCount) : CodesByText{};
-  Typist typist(dictionary, text);
+  // The characters as the practice file holds them: its article lines, the last one padded.
+  auto lines = split_box_lines(convert_text(source).bytes);
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); i += 2) text += trim_blanks(lines[i]);
+  Typist typist(dictionary, std::move(lines));
   auto type_characters = [&](std::size_t from, std::size_t to) {
     for (std::size_t at = from; at < to; at += 2) {
       const std::string ch(text.substr(at, 2));

@@ -20,11 +20,12 @@ struct KeyCount {
 using CodesByText = std::map<std::string, std::vector<std::string>>;
 CodesByText codes_by_text(int first_file, int last_file);
 
-// Types the GBK characters `text` in a typing session through `dictionary`: each character by
-// the code of it that needs the fewest keys (digits, the end key, "+" to page, a digit or space
-// to choose) and, `with_words`, each word that automatic marking finds, by its word code and "*",
-// where that needs fewer keys than its characters. Keys are pressed through the session's own key
-// handling and counted as pressed; every character typed is checked against the text.
-KeyCount count_keys(std::string_view text, Ttwo& dictionary, bool with_words);
+// Types the characters of `source` (GBK text), as its practice file holds them, in a typing session
+// through `dictionary`: each character by the code of it that needs the fewest keys (digits, the
+// end key, "+" to page, a digit or space to choose) and, `with_words`, each word that automatic
+// marking finds, by its word code and "*", where that needs fewer keys than its characters. Keys
+// are pressed through the session's own key handling and counted as pressed; every character typed
+// is checked against the text.
+KeyCount count_keys(std::string_view source, Ttwo& dictionary, bool with_words);
 
 }  // namespace tavrel::article

@@ -108,21 +108,8 @@ int segment(const std::filesystem::path& file) {
   return 0;
 }
 
-// The GB2312 characters of a UTF-8 text, as GBK: what a practice file of it holds.
-std::string gb2312_characters(const std::string& utf8) {
-  const std::string gbk = tavrel::gbk_from_utf8(utf8);
-  std::string kept;
-  for (std::size_t at = 0; at < gbk.size(); at += tavrel::gbk_char_length(gbk, at)) {
-    if (tavrel::gbk_char_length(gbk, at) != 2) continue;
-    auto lead = static_cast<unsigned char>(gbk[at]),
-         trail = static_cast<unsigned char>(gbk[at + 1]);
-    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) kept += gbk.substr(at, 2);
-  }
-  return kept;
-}
-
 int keys(const std::filesystem::path& file) {
-  const std::string text = gb2312_characters(tavrel::article::read_file_bytes(file));
+  const std::string text = tavrel::gbk_from_utf8(tavrel::article::read_file_bytes(file));
   tavrel::Ttwo two;
   for (bool with_words : {false, true}) {
     const auto count = tavrel::article::count_keys(text, two, with_words);
