@@ -31,5 +31,21 @@ bzip2 -dc "$readings_bz2" > "$work/Unihan_Readings.txt"
 echo "make-data: $generator"
 "$generator" "$work/Unihan_DictionaryLikeData.txt" "$work/Unihan_Readings.txt" "$strokes" \
   "$overrides" "$word_list" "$article" data > "$work/report.txt"
+# Keys per character of a modern technical text that is not ours (Debian Reference, Simplified
+# Chinese, GPL-2+), typed through the new table by the article window's rules.
+reference=(/usr/share/debian-reference/*.zh-cn.html)
+if [[ -r "${reference[0]}" && -x "$build/tavrel-tool" ]]; then
+  mkdir -p "$work/tree"
+  cp -r data/hzlib "$work/tree/"
+  cp "$build/tavrel-tool" "$work/tree/"
+  python3 -c 'import html, re, sys
+for name in sorted(sys.argv[1:]):
+    page = open(name, encoding="utf-8").read()
+    page = re.sub(r"<(script|style).*?</\1>", "", page, flags=re.S)
+    sys.stdout.write(html.unescape(re.sub(r"<[^>]+>", "", page)))' "${reference[@]}" \
+    > "$work/reference.txt"
+  echo "keys per character, Debian Reference (debian-reference-zh-cn):" >> "$work/report.txt"
+  "$work/tree/tavrel-tool" keys "$work/reference.txt" >> "$work/report.txt"
+fi
 cp "$work/report.txt" tools/gen_data/report.txt
 cat tools/gen_data/report.txt
