@@ -8,7 +8,7 @@ build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins lib
             qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev unicode-data bzip2
             python3-jieba)
 run_pkgs=(xdg-utils xchm)
-data_pkgs=(unicode-data python3-jieba bzip2 nodejs debian-reference-zh-cn)  # the sources of the teaching data; npm (in nodejs) fetches the stroke data; the reference is a text to count keys on
+data_pkgs=(unicode-data python3-jieba bzip2 nodejs rime-essay opencc debian-reference-zh-cn)  # the sources of the teaching data; npm (in nodejs) fetches the stroke data; the reference is a text to count keys on
 media_pkgs=(imagemagick espeak-ng sox fp-utils)
 
 wanted=()

@@ -10,11 +10,12 @@ cd "$(dirname "$0")/.."
 unihan_bz2=/usr/share/unicode/Unihan_DictionaryLikeData.txt.bz2   # Debian unicode-data
 readings_bz2=/usr/share/unicode/Unihan_Readings.txt.bz2            # Debian unicode-data
 word_list=/usr/lib/python3/dist-packages/jieba/dict.txt            # Debian python3-jieba
+essay=/usr/share/rime-data/essay.txt                                # Debian rime-essay
 overrides=tools/gen_data/code_overrides.tsv
 article=tools/gen_data/default_article.txt
 generator="$build/tools/gen_data/gen_data"
 
-for source in "$unihan_bz2" "$readings_bz2" "$word_list"; do
+for source in "$unihan_bz2" "$readings_bz2" "$word_list" "$essay"; do
   if [[ ! -r "$source" ]]; then
     echo "make-data: $source is missing (./scripts/install-deps.sh data)" >&2
     exit 1
@@ -27,10 +28,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bzip2 -dc "$unihan_bz2" > "$work/Unihan_DictionaryLikeData.txt"
 bzip2 -dc "$readings_bz2" > "$work/Unihan_Readings.txt"
+# The second word list, in simplified characters: a drill word must be in both lists.
+opencc -c t2s.json -i "$essay" -o "$work/essay.txt"
 
 echo "make-data: $generator"
 "$generator" "$work/Unihan_DictionaryLikeData.txt" "$work/Unihan_Readings.txt" "$strokes" \
-  "$overrides" "$word_list" "$article" data > "$work/report.txt"
+  "$overrides" "$word_list" "$work/essay.txt" "$article" data > "$work/report.txt"
 # Keys per character of a modern technical text that is not ours (Debian Reference, Simplified
 # Chinese, GPL-2+), typed through the new table by the article window's rules.
 reference=(/usr/share/debian-reference/*.zh-cn.html)

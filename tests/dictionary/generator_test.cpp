@@ -33,7 +33,7 @@ class GeneratorTest : public ::testing::Test {
         {dir_.write("src/unihan.txt", unihan), dir_.write("src/readings.txt", readings),
          dir_.write("src/strokes.tsv", strokes_for(unihan)),
          dir_.write("src/overrides.tsv", overrides), dir_.write("src/dict.txt", words),
-         dir_.write("src/article.txt", article)},
+         dir_.write("src/article.txt", article), {}},
         dir_.path() / "data", sizes);
   }
   std::string output(const std::string& relative) { return dir_.read("data/" + relative); }
@@ -298,6 +298,26 @@ TEST_F(GeneratorTest, CharactersRankByRunningTextAndOnlyCleanWordsAreTaken) {
   std::vector<std::string> expected{ch(2) + ch(3), ch(3) + ch(4), ch(1) + ch(2), ch(0) + ch(3)};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(taken, expected);
+}
+
+// A second word list confirms the drill words: a word it does not know stays in the dictionary
+// but leaves the drill to the next one it knows.
+TEST_F(GeneratorTest, WordDrillsTakeOnlyWordsTheSecondListConfirms) {
+  const std::string unihan = unihan_line(0, "1000.0") + unihan_line(1, "2000.0");
+  const auto ch = [](int i) { return nth_utf8(i); };
+  const std::string words = word_line(ch(0) + ch(1), 90) + word_line(ch(1) + ch(0), 80) +
+                            word_line(ch(0) + ch(0), 70) + word_line(ch(0) + ch(1) + ch(0), 60);
+  const std::string confirming = ch(1) + ch(0) + "\t12\n" + ch(0) + ch(0) + "\n" + "AB 3\n";
+  ListSizes sizes;
+  sizes.two_char_words = 1;
+  generate_data({dir_.write("src/unihan.txt", unihan), dir_.write("src/readings.txt", ""),
+                 dir_.write("src/strokes.tsv", strokes_for(unihan)),
+                 dir_.write("src/overrides.tsv", ""), dir_.write("src/dict.txt", words),
+                 dir_.write("src/article.txt", ""), dir_.write("src/confirming.txt", confirming)},
+                dir_.path() / "data", sizes);
+  EXPECT_EQ(output("hzlib/c2.txt"), "200100" + nth_gbk(1) + nth_gbk(0) + "\r\n");
+  EXPECT_EQ(output("hzlib/c3.txt"), "");
+  EXPECT_TRUE(has_text(records("hzlib/zh2.hz", 2), nth_gbk(0) + nth_gbk(1)));
 }
 
 TEST_F(GeneratorTest, AnArticleWithAnUncodedCharacterStopsTheGenerationBeforeAnyFileIsWritten) {

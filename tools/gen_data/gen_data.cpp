@@ -8,17 +8,18 @@
 #include "tools/gen_data/summary.h"
 
 int main(int argc, char** argv) {
-  if (argc != 8) {
+  if (argc != 9) {
     std::cerr << "usage: gen_data <Unihan_DictionaryLikeData.txt> <Unihan_Readings.txt> "
-                 "<strokes.tsv> <code_overrides.tsv> <jieba dict.txt> <article.txt> <data dir>\n";
+                 "<strokes.tsv> <code_overrides.tsv> <jieba dict.txt> <confirming words> "
+                 "<article.txt> <data dir>\n";
     return 2;
   }
   try {
-    auto figures =
-        tavrel::gen::generate_data({argv[1], argv[2], argv[3], argv[4], argv[5], argv[6]}, argv[7]);
+    tavrel::gen::SourceFiles sources{argv[1], argv[2], argv[3], argv[4], argv[5], argv[7], argv[6]};
+    auto figures = tavrel::gen::generate_data(sources, argv[8]);
     std::ifstream readings(argv[2], std::ios::binary);
     std::cout << tavrel::gen::describe_character_codes(figures)
-              << tavrel::gen::describe_data(argv[7],
+              << tavrel::gen::describe_data(argv[8],
                                             tavrel::gen::read_running_text_counts(readings));
   } catch (const std::exception& error) {
     std::cerr << "gen_data: " << error.what() << "\n";

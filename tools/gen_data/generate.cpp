@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "common/gbk.h"
 #include "tools/gen_data/overrides.h"
 #include "tools/gen_data/practice_file.h"
 #include "tools/gen_data/sources.h"
@@ -27,6 +28,20 @@ std::string read_text(const std::filesystem::path& path) {
   return text.str();
 }
 
+// The first field of every line, as GBK; words GBK cannot hold are left out.
+std::set<std::string> confirmed_words(const std::filesystem::path& path) {
+  std::set<std::string> words;
+  if (path.empty()) return words;
+  auto in = open_source(path);
+  for (std::string line; std::getline(in, line);) {
+    const std::string word = line.substr(0, line.find_first_of(" \t"));
+    bool lossless = false;
+    std::string gbk = gbk_from_utf8(word, &lossless);
+    if (lossless && !gbk.empty()) words.insert(std::move(gbk));
+  }
+  return words;
+}
+
 }  // namespace
 
 CharacterCodeFigures generate_data(const SourceFiles& sources,
@@ -46,7 +61,7 @@ CharacterCodeFigures generate_data(const SourceFiles& sources,
   const std::string article = article_characters(read_text(sources.article), coded);
 
   write_dictionary_files(table, data_dir);
-  write_drill_lists(table, sizes, data_dir);
+  write_drill_lists(table, sizes, data_dir, confirmed_words(sources.confirming_words));
   write_record_files(data_dir);
   write_data_file(data_dir, "test.tvm", practice_file_bytes(article));
   return codes.figures;

@@ -16,6 +16,9 @@ struct SourceFiles {
   std::filesystem::path overrides;  // the reviewed code overrides
   std::filesystem::path word_list;  // jieba's dict.txt
   std::filesystem::path article;    // the default article, UTF-8
+  // A second, independent word list (one word a line, first field, UTF-8); the word drills take
+  // only words it confirms. None when empty.
+  std::filesystem::path confirming_words;
 };
 
 // Writes the dictionary, the drill lists, the record files and "test.tvm" under `data_dir`, and
