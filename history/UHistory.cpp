@@ -30,8 +30,16 @@ namespace h = tavrel::history;
 
 QString u8(const std::string& s) { return QString::fromStdString(s); }
 
+// "YYYY-MM-DD HH:MM:SS" read by position: QDateTime::fromString is slow for thousands of points.
 qint64 msecs_of(const std::string& at) {
-  return QDateTime::fromString(u8(at), QStringLiteral("yyyy-MM-dd HH:mm:ss")).toMSecsSinceEpoch();
+  auto number = [&](std::size_t from, std::size_t digits) {
+    int n = 0;
+    for (std::size_t i = from; i < from + digits && i < at.size(); ++i) n = n * 10 + (at[i] - '0');
+    return n;
+  };
+  return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                   QTime(number(11, 2), number(14, 2), number(17, 2)))
+      .toMSecsSinceEpoch();
 }
 
 QChartView* make_chart_view(QWidget* parent, const char* name, QRect place) {
@@ -44,14 +52,13 @@ QChartView* make_chart_view(QWidget* parent, const char* name, QRect place) {
 
 QFont small_font() { return tavrel::song_font(11); }
 
-// A chart emptied for new series, with its title and a legend below.
+// A new chart in place of the view's old one (a chart that only loses its series and axes
+// keeps drawing their old labels), with its title and a legend below.
 QChart* fresh_chart(QChartView* view, const QString& title) {
-  QChart* chart = view->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
-  }
+  QChart* old = view->chart();
+  auto* chart = new QChart;
+  view->setChart(chart);
+  delete old;
   chart->setTitle(title);
   chart->setTitleFont(tavrel::song_font(13));
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -63,6 +70,7 @@ QChart* fresh_chart(QChartView* view, const QString& title) {
 QValueAxis* value_axis(double top, const QString& unit) {
   auto* axis = new QValueAxis;
   axis->setRange(0, top);
+  axis->applyNiceNumbers();
   axis->setLabelFormat(QStringLiteral("%d"));
   axis->setTitleText(unit);
   axis->setTitleFont(small_font());
@@ -174,24 +182,32 @@ void TFHistory::draw() {
 void TFHistory::draw_lines(QChartView* view, const std::vector<h::Series>& series,
                            const QString& title, const QString& unit, bool percent) {
   QChart* chart = fresh_chart(view, title);
-  auto* time_axis = new QDateTimeAxis;
-  time_axis->setFormat(QStringLiteral("MM-dd"));
-  time_axis->setLabelsFont(small_font());
-  time_axis->setTickCount(6);
-  chart->addAxis(time_axis, Qt::AlignBottom);
+  // Each point's time is worked out once: thousands of them are drawn.
+  std::vector<QList<QPointF>> lines(series.size());
   qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
   double top = percent ? 100 : 10;
-  for (const h::Series& s : series) {
-    for (const h::Point& p : s.points) {
-      first = std::min(first, msecs_of(p.at));
-      last = std::max(last, msecs_of(p.at));
-      if (!percent) top = std::max(top, std::max(p.value, s.record) * 1.1);
+  for (std::size_t i = 0; i < series.size(); ++i) {
+    lines[i].reserve(static_cast<qsizetype>(series[i].points.size()));
+    for (const h::Point& p : series[i].points) {
+      const qint64 at = msecs_of(p.at);
+      lines[i].append(QPointF(double(at), p.value));
+      first = std::min(first, at);
+      last = std::max(last, at);
     }
+    if (!percent) top = std::max(top, series[i].record * 1.1);
   }
   if (first > last) first = last = tavrel::platform().now().toMSecsSinceEpoch();
-  const qint64 half_day = 12LL * 3600 * 1000;  // room on both sides for a single point
-  time_axis->setRange(QDateTime::fromMSecsSinceEpoch(first - half_day),
-                      QDateTime::fromMSecsSinceEpoch(last + half_day));
+  // Room on both sides, also for a single point; the hours show when the points lie close.
+  const qint64 hour = 3600LL * 1000;
+  const qint64 margin = std::max(hour, (last - first) / 20);
+  auto* time_axis = new QDateTimeAxis;
+  time_axis->setLabelsFont(small_font());
+  time_axis->setTickCount(5);
+  time_axis->setFormat(last - first < 72 * hour ? QStringLiteral("MM-dd HH:mm")
+                                                : QStringLiteral("MM-dd"));
+  time_axis->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                      QDateTime::fromMSecsSinceEpoch(last + margin));
+  chart->addAxis(time_axis, Qt::AlignBottom);
   QValueAxis* y = value_axis(top, unit);
   chart->addAxis(y, Qt::AlignLeft);
   auto add = [&](QXYSeries* s) {
@@ -201,32 +217,30 @@ void TFHistory::draw_lines(QChartView* view, const std::vector<h::Series>& serie
   };
   // With one subject chosen its record and the level of each run are marked too.
   const bool marked = filter().subject != h::kAllSubjects;
-  for (const h::Series& s : series) {
+  for (std::size_t i = 0; i < series.size(); ++i) {
+    const h::Series& s = series[i];
     auto* line = new QLineSeries;
     line->setName(u8(s.name));
-    line->setPointsVisible(true);
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(s.points.size()));
-    std::map<std::string, QList<QPointF>> by_level;
-    for (const h::Point& p : s.points) {
-      points.append(QPointF(double(msecs_of(p.at)), p.value));
-      if (marked && !p.level.empty()) by_level[p.level].append(points.back());
-    }
-    line->replace(points);
+    line->setPointsVisible(lines[i].size() <=
+                           kPointsShown);  // dots only where they can be told apart
+    line->replace(lines[i]);
     add(line);
     if (!marked || percent) continue;
     auto* record = new QLineSeries;
     record->setName(QStringLiteral("最高 %1%2").arg(s.record).arg(unit));
-    record->append(double(first - half_day), s.record);
-    record->append(double(last + half_day), s.record);
+    record->append(double(first - margin), s.record);
+    record->append(double(last + margin), s.record);
     QPen dashed(QColor(0xd0, 0x30, 0x30));
     dashed.setStyle(Qt::DashLine);
     record->setPen(dashed);
     add(record);
+    std::map<std::string, QList<QPointF>> by_level;
+    for (std::size_t p = 0; p < s.points.size(); ++p)
+      if (!s.points[p].level.empty()) by_level[s.points[p].level].append(lines[i][qsizetype(p)]);
     for (const auto& [level, level_points] : by_level) {
       auto* markers = new QScatterSeries;
       markers->setName(u8(level));
-      markers->setMarkerSize(9);
+      markers->setMarkerSize(lines[i].size() <= kPointsShown ? 9 : 5);
       markers->replace(level_points);
       add(markers);
     }
@@ -267,7 +281,11 @@ void TFHistory::fill_table() {
     const h::EntryRow& row = charts_.latest[static_cast<std::size_t>(r)];
     const std::string cells[] = {row.at.substr(5, 11), row.subject,  row.result,
                                  row.accuracy,         row.duration, row.note};
-    for (int c = 0; c < 6; ++c) GridLatest->setItem(r, c, new QTableWidgetItem(u8(cells[c])));
+    for (int c = 0; c < 6; ++c) {
+      auto* item = new QTableWidgetItem(u8(cells[c]));
+      item->setToolTip(item->text());  // the note is often wider than its column
+      GridLatest->setItem(r, c, item);
+    }
   }
   GridLatest->resizeColumnsToContents();
 }

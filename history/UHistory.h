@@ -19,7 +19,8 @@ class TFHistory : public QDialog {
   // The periods of CbPeriod, in its order: days back from today, 0 for the whole history.
   static constexpr int kPeriodDays[] = {7, 30, 365, 0};
   static constexpr int kLatestRows = 100;
-  static constexpr int kShownDays = 31;  // bars of the minutes chart
+  static constexpr int kShownDays = 31;    // bars of the minutes chart
+  static constexpr int kPointsShown = 60;  // up to this many points a line also shows dots
 
   QComboBox *CbSubject, *CbPeriod;
   QLabel* LSummary;

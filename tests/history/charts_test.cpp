@@ -143,6 +143,9 @@ TEST(TerminalReport, PrintsTheSeriesFiguresTheDaysAndTheRows) {
   EXPECT_NE(text.find("  全码字编码训练\t3次\t最近 0字/分\t最高 52字/分\t平均 30.7字/分\n"),
             std::string::npos)
       << text;
+  EXPECT_NE(text.find("  全码字编码训练\t2次\t最近 100%\t最低 85%\t平均 92.5%\n"),
+            std::string::npos)
+      << text;
   EXPECT_NE(text.find("  2026-01-05\t2.2\n"), std::string::npos) << text;
   EXPECT_NE(text.find("  2026-01-03 09:00:00\t全码字编码训练\t40字/分\t85%\t3分钟\t"),
             std::string::npos)
