@@ -11,6 +11,7 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include "app/application.h"
