@@ -1,13 +1,10 @@
 // The history database on temporary files: schema, migration, rows, damage, locks, two writers.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <chrono>
 #include <set>
-#include <thread>
 
 #include "history/history_store.h"
 #include "temp_dir.h"
@@ -182,19 +179,6 @@ TEST(HistoryStore, AWriteWaitsForALockAndFailsWhole) {
 }
 
 constexpr int kRowsPerWriter = 100;
-constexpr const char* kWriterVariable = "TAVREL_HISTORY_WRITER_FILE";
-
-// Run only as a child process by the test below: one of two programs writing at once.
-TEST(HistoryWriter, DISABLED_WritesRowsIntoTheNamedFile) {
-  const QByteArray file = qgetenv(kWriterVariable);
-  ASSERT_FALSE(file.isEmpty());
-  HistoryStore store(file.toStdString());
-  for (int i = 0; i < kRowsPerWriter; ++i) {
-    store.add(WarmupGame{0, "2026-01-05 09:00:00", kClassicMode, 60, i});
-    // A program writes once a run, not in a tight loop that would never let the other in.
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-}
 
 TEST(HistoryStore, TwoProgramsWritingAtOnceLoseNoRow) {
   TempDir dir;
@@ -202,17 +186,13 @@ TEST(HistoryStore, TwoProgramsWritingAtOnceLoseNoRow) {
   std::vector<std::unique_ptr<QProcess>> writers;
   for (int i = 0; i < 2; ++i) {
     auto writer = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kWriterVariable, QString::fromStdString(file.string()));
-    writer->setProcessEnvironment(env);
-    writer->start(QCoreApplication::applicationFilePath(),
-                  {"--gtest_also_run_disabled_tests",
-                   "--gtest_filter=HistoryWriter.DISABLED_WritesRowsIntoTheNamedFile"});
+    writer->start(HISTORY_WRITER_PATH,
+                  {QString::fromStdString(file.string()), QString::number(kRowsPerWriter)});
     writers.push_back(std::move(writer));
   }
   for (auto& writer : writers) {
     ASSERT_TRUE(writer->waitForFinished(60000));
-    EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardOutput().toStdString();
+    EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
   }
   const History h = HistoryStore(file).load();
   ASSERT_EQ(h.games.size(), 2u * kRowsPerWriter);
