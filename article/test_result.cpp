@@ -47,7 +47,7 @@ TForm_result::TForm_result(QWidget* parent) : QDialog(parent) {
   title->setAlignment(Qt::AlignCenter);
   title->setFont(tavrel::song_font(16));
   const char* rows[] = {"测试时间", "输入总数", "输错个数", "正确个数",
-                        "正 确 率", "打字速度", "击    键", "码    长"};
+                        "正 确 率", "打字速度", "击键", "码长"};
   const char* names[] = {"Ltime", "Ltotal", "Lwrong", "LRight",
                          "LL",    "LRate",  "LKeys",  "LCodeLength"};
   QLabel** values[] = {&Ltime, &Ltotal, &Lwrong, &LRight, &LL, &LRate, &LKeys, &LCodeLength};
