@@ -1,4 +1,7 @@
 // tavrel-tool: converts texts into practice files and looks codes up, in UTF-8 on the terminal.
+#include <QCoreApplication>
+#include <QDate>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -14,6 +17,10 @@
 #include "common/gbk.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
+#include "history/charts.h"
+#include "history/csv_export.h"
+#include "history/history_store.h"
+#include "history/terminal_report.h"
 
 namespace {
 
@@ -24,7 +31,11 @@ constexpr const char* kUsage =
     "       tavrel-tool is-word TEXT          whether TEXT is listed as a word (yes/no)\n"
     "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n"
     "       tavrel-tool keys FILE             keys per character to type a UTF-8 text, by\n"
-    "                                         characters only and with words\n";
+    "                                         characters only and with words\n"
+    "       tavrel-tool history [--db FILE] [--subject KIND|article|warmup] [--days N]\n"
+    "                           [--latest N] [--csv]\n"
+    "                                         the learning history's figures, or all of it as "
+    "CSV\n";
 
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -123,7 +134,67 @@ int keys(const std::filesystem::path& file) {
   return 0;
 }
 
+int whole_number(const std::string& text, const char* option) {
+  int value = -1;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 0)
+    throw UsageError(std::string(option) + " takes a whole number: " + text);
+  return value;
+}
+
+int subject_of(const std::string& text) {
+  if (text == "article") return tavrel::history::kArticleSubject;
+  if (text == "warmup") return tavrel::history::kWarmupSubject;
+  const int kind = whole_number(text, "--subject");
+  if (kind >= 12) throw UsageError("a drill kind is 0 to 11: " + text);
+  return kind;
+}
+
+// The figures of the learning history window, for the history beside the program by default.
+int history(int argc, char** argv, const std::vector<std::string>& args) {
+  std::filesystem::path file = tavrel::history::history_path(tavrel::program_dir_from(argv[0]));
+  tavrel::history::Filter filter;
+  int latest = 20;
+  bool csv = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option == "--csv") {
+      csv = true;
+      continue;
+    }
+    if (i + 1 == args.size()) throw UsageError("missing value after " + option);
+    const std::string& value = args[++i];
+    if (option == "--db") {
+      file = std::filesystem::absolute(value);
+    } else if (option == "--subject") {
+      filter.subject = subject_of(value);
+    } else if (option == "--days") {
+      const int days = whole_number(value, "--days");
+      if (days > 0) {
+        filter.since = QDate::currentDate().addDays(1 - days).toString("yyyy-MM-dd").toStdString();
+      }
+    } else if (option == "--latest") {
+      latest = whole_number(value, "--latest");
+    } else {
+      throw UsageError("unknown option of history: " + option);
+    }
+  }
+  if (!std::filesystem::exists(file)) throw std::runtime_error("no history at " + file.string());
+  QCoreApplication app(argc, argv);  // Qt loads its database driver through the application
+  const tavrel::history::History kept = tavrel::history::HistoryStore(file).load();
+  if (csv) {
+    std::cout << tavrel::history::history_csv(kept);
+    return 0;
+  }
+  std::cout << "学习记录 " << file.string() << "\n"
+            << tavrel::history::terminal_report(
+                   tavrel::history::build_charts(kept, filter, static_cast<std::size_t>(latest)));
+  return 0;
+}
+
 int run(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "history")
+    return history(argc, argv, std::vector<std::string>(argv + 2, argv + argc));
   if (argc < 3) throw UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
