@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev
             libsdl2-mixer-dev timgm6mb-soundfont fonts-arphic-uming fonts-wqy-zenhei
             qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev unicode-data bzip2
-            python3-jieba)
+            python3-jieba fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev)
 run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2)  # the sources of the teaching data
 media_pkgs=(imagemagick espeak-ng sox fp-utils)

@@ -10,3 +10,4 @@ for tool in "$build"/tools/*/make_*; do
   "$tool" data
 done
 ./scripts/make-docs.sh
+"$build"/tools/drill_pictures/draw_icons packaging/icons
