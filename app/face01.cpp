@@ -1,13 +1,12 @@
-// The launcher: hover previews, the intro animation, documents, the online page and the exit question.
+// The launcher: hover previews, the intro animation, documents, the online page and the exit
+// question.
 #include "app/face01.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 
 #include "app/application.h"
 #include "app/fonts.h"
@@ -15,6 +14,7 @@
 #include "app/platform.h"
 #include "app/qt_text.h"
 #include "app/startup.h"
+#include "app/window_place.h"
 #include "common/data_path.h"
 
 Tpreface01* preface01 = nullptr;
@@ -55,20 +55,24 @@ Tpreface01::Tpreface01(QWidget* parent)
   SpeedButton6 = make_button("SpeedButton6", {731, 639, 78, 34});
   SpeedButton7 = make_button("SpeedButton7", {847, 639, 78, 34});
   const std::pair<QPushButton*, void (Tpreface01::*)()> clicks[] = {
-      {SpeedButton1, &Tpreface01::SpeedButton1Click}, {SpeedButton2, &Tpreface01::SpeedButton2Click},
-      {SpeedButton3, &Tpreface01::SpeedButton3Click}, {SpeedButton4, &Tpreface01::SpeedButton4Click},
-      {SpeedButton5, &Tpreface01::SpeedButton5Click}, {SpeedButton6, &Tpreface01::SpeedButton6Click},
-      {SpeedButton7, &Tpreface01::SpeedButton7Click}, {SpeedButton8, &Tpreface01::SpeedButton8Click}};
+      {SpeedButton1, &Tpreface01::SpeedButton1Click},
+      {SpeedButton2, &Tpreface01::SpeedButton2Click},
+      {SpeedButton3, &Tpreface01::SpeedButton3Click},
+      {SpeedButton4, &Tpreface01::SpeedButton4Click},
+      {SpeedButton5, &Tpreface01::SpeedButton5Click},
+      {SpeedButton6, &Tpreface01::SpeedButton6Click},
+      {SpeedButton7, &Tpreface01::SpeedButton7Click},
+      {SpeedButton8, &Tpreface01::SpeedButton8Click}};
   for (auto [button, handler] : clicks)
-    connect(button, &QPushButton::clicked, this, tavrel::guard([this, handler] { (this->*handler)(); }));
+    connect(button, &QPushButton::clicked, this,
+            tavrel::guard([this, handler] { (this->*handler)(); }));
 
   ShockwaveFlash1 = new FlashPlayer(this);
   ShockwaveFlash1->setObjectName("ShockwaveFlash1");
   ShockwaveFlash1->setGeometry(72, 424, 129, 129);
   ShockwaveFlash1->hide();
 
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  tavrel::centre_on_screen(*this);
 }
 
 // A flat button without caption: the label is part of the background picture.
@@ -127,7 +131,8 @@ void Tpreface01::Image1MouseMove() {
 void Tpreface01::SpeedButtonMouseMove(int number) {
   std::string picture = "images\\" + std::to_string(number) + ".jpg";
   auto file = tavrel::resolve_path(picture);
-  if (std::filesystem::exists(file)) Image2->setPixmap(QPixmap(QString::fromStdString(file.string())));
+  if (std::filesystem::exists(file))
+    Image2->setPixmap(QPixmap(QString::fromStdString(file.string())));
   if (number == 1) ShockwaveFlash1->show();
 }
 
@@ -164,6 +169,8 @@ bool Tpreface01::FormCloseQuery() {
 void Tpreface01::closeEvent(QCloseEvent* event) {
   bool may_close = false;
   tavrel::guarded([&] { may_close = FormCloseQuery(); });
-  if (may_close) event->accept();
-  else event->ignore();
+  if (may_close)
+    event->accept();
+  else
+    event->ignore();
 }

@@ -9,7 +9,7 @@ build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins lib
             python3-jieba fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev)
 run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2)  # the sources of the teaching data
-media_pkgs=(imagemagick espeak-ng sox fp-utils)
+media_pkgs=(imagemagick espeak-ng sox fp-utils xvfb xauth xdotool)  # xvfb, xdotool: the launcher screenshot
 
 wanted=()
 for group in "${@:-build}"; do

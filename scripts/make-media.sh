@@ -10,4 +10,5 @@ for tool in "$build"/tools/*/make_*; do
   "$tool" data
 done
 ./scripts/make-docs.sh
+./scripts/make-screenshot.sh "$build"
 "$build"/tools/drill_pictures/draw_icons packaging/icons
