@@ -114,9 +114,9 @@ void Tpreface01::showEvent(QShowEvent* event) {
 }
 
 void Tpreface01::FormShow() {
-  std::string path = ProgramPath;
-  std::size_t slash = path.find_last_of("/\\");
-  program_dir_ = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  // The executable's folder, or for an installed program the shared data tree.
+  const bool has_folder = ProgramPath.find('/') != std::string::npos;
+  program_dir_ = has_folder ? tavrel::program_dir_for_executable(ProgramPath) : std::string();
   tavrel::set_program_dir_of_windows(program_dir_);
   auto movie = tavrel::resolve_path(program_dir_ + "images\\show.swf");
   if (std::filesystem::exists(movie))
