@@ -11,4 +11,4 @@ for tool in "$build"/tools/*/make_*; do
 done
 ./scripts/make-docs.sh
 ./scripts/make-screenshot.sh "$build"
-"$build"/tools/drill_pictures/draw_icons packaging/icons
+"$build"/tools/drill_pictures/make_drill_pictures --icons packaging/icons
