@@ -5,24 +5,27 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "app/fonts.h"
 #include "app/qt_text.h"
 #include "common/data_path.h"
 #include "common/rtf.h"
+#include "common/safe_file.h"
 
 namespace tavrel {
 namespace {
 
 Qt::Alignment alignment_of(RtfAlign align) {
   switch (align) {
-    case RtfAlign::Center: return Qt::AlignHCenter;
-    case RtfAlign::Right: return Qt::AlignRight;
-    case RtfAlign::Justify: return Qt::AlignJustify;
-    case RtfAlign::Left: break;
+    case RtfAlign::Center:
+      return Qt::AlignHCenter;
+    case RtfAlign::Right:
+      return Qt::AlignRight;
+    case RtfAlign::Justify:
+      return Qt::AlignJustify;
+    case RtfAlign::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -30,7 +33,8 @@ Qt::Alignment alignment_of(RtfAlign align) {
 QTextCharFormat format_of(const RtfStyle& style, const QFont& base_font) {
   QTextCharFormat format;
   QFont font = base_font;
-  if (!style.font_name.empty()) font.setFamily(font_family(QString::fromStdString(style.font_name)));
+  if (!style.font_name.empty())
+    font.setFamily(font_family(QString::fromStdString(style.font_name)));
   // Half points at 96 dots per inch: px = half_points / 2 * 96 / 72.
   if (style.font_half_points > 0) font.setPixelSize(std::max(1, style.font_half_points * 2 / 3));
   font.setBold(style.bold);
@@ -45,12 +49,7 @@ QTextCharFormat format_of(const RtfStyle& style, const QFont& base_font) {
 }
 
 std::string read_file_bytes(std::string_view path) {
-  auto file = resolve_path(path);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("无法打开文件：" + std::string(path));
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return read_regular_file(resolve_path(path), file_limits::kDocument);
 }
 
 }  // namespace
@@ -70,8 +69,10 @@ void fill_document(QTextDocument& document, std::string_view bytes, const QFont&
   for (const auto& paragraph : rtf.paragraphs) {
     QTextBlockFormat block;
     block.setAlignment(alignment_of(paragraph.align));
-    if (first) cursor.setBlockFormat(block);
-    else cursor.insertBlock(block);
+    if (first)
+      cursor.setBlockFormat(block);
+    else
+      cursor.insertBlock(block);
     first = false;
     for (const auto& run : paragraph.runs)
       cursor.insertText(QString::fromStdString(run.text), format_of(run.style, base_font));

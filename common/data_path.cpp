@@ -43,7 +43,8 @@ bool exists_quietly(const fs::path& p) {
 }
 
 bool is_ascii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The spellings a stored name may have: as given, and its GBK bytes decoded.
@@ -88,9 +89,10 @@ fs::path resolve_path(std::string_view path) {
 int open_read_only(std::string_view path) {
   std::string spelled(path);
   std::replace(spelled.begin(), spelled.end(), '\\', '/');
-  const int fd = ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: a pipe in a file's place must not hold the opening until a writer comes.
+  const int fd = ::open(spelled.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd >= 0 || errno != ENOENT) return fd;
-  return ::open(resolve_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  return ::open(resolve_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
 bool path_exists(std::string_view path) { return exists_quietly(resolve_path(path)); }
