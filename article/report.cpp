@@ -1,6 +1,7 @@
 // Computing the test report's values.
 #include "article/report.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "common/rounding.h"
@@ -11,6 +12,9 @@ ReportValues report_values(int typed, int wrong, int minutes, int seconds) {
   ReportValues v;
   v.time = seconds == 0 ? std::to_string(minutes) + "分钟"
                         : std::to_string(minutes) + "分" + std::to_string(seconds) + "秒";
+  // Counters read from labels are never trusted to be consistent: nothing shows below zero.
+  typed = std::max(typed, 0);
+  wrong = std::clamp(wrong, 0, typed);
   v.total = typed;
   v.wrong = wrong;
   v.right = typed - wrong;
