@@ -16,8 +16,11 @@ constexpr Colour kTyped = 0x00AA00, kInput = 0xAA0000, kUntyped = 0x333333;
 class SessionTest : public ::testing::Test {
  protected:
   SessionTest() {
-    std::vector<dict::DictRecord> entries{{"1", gbk("一")}, {"2", gbk("二")}, {"3", gbk("三")},
-                                          {"123", gbk("一二三")}, {"12", gbk("一二")}};
+    std::vector<dict::DictRecord> entries{{"1", gbk("一")},
+                                          {"2", gbk("二")},
+                                          {"3", gbk("三")},
+                                          {"123", gbk("一二三")},
+                                          {"12", gbk("一二")}};
     for (int i = 0; i < 12; ++i) entries.push_back({"9", nth_char(i)});
     for (int i = 0; i < 5; ++i) entries.push_back({"8", nth_char(20 + i)});
     testing::write_dictionary(dir_, entries);
@@ -224,6 +227,42 @@ TEST_F(SessionTest, KeysDoNothingWhileNoTestRunsOrNoArticleIsShown) {
   }
   EXPECT_EQ(session_.typed, 0);
   EXPECT_TRUE(session_.box.line(1).empty());
+}
+
+// A file without its closing line never ends; typing on past its last character compared the
+// typed character with the line break and then, on Backspace, with the typed line below: the
+// wrong counter stayed up while the typed one fell, and the report showed -1 correct.
+TEST_F(SessionTest, WithdrawingPastTheEndOfAnUnclosedArticleTakesBackWhatTypingCounted) {
+  article_ = gbk("一二");
+  session_.load(split_box_lines(article_));
+  press("1/2/3/");  // the third character lies past the article's end
+  EXPECT_EQ(session_.typed, 3);
+  const int wrong_after_typing = session_.wrong;
+  EXPECT_LE(wrong_after_typing, 3);
+  press("\b");
+  EXPECT_EQ(session_.typed, 2);
+  EXPECT_EQ(session_.wrong, 0);
+  press("\b\b\b");
+  EXPECT_EQ(session_.typed, 0);
+  EXPECT_EQ(session_.wrong, 0);
+  EXPECT_TRUE(session_.errata.empty());
+  // Two lines' worth past the end and back: positions then fall on typed lines and breaks.
+  const char* codes[] = {"1/", "2/", "3/", " "};
+  for (int i = 0; i < 130; ++i) {
+    press(codes[i % 4]);
+    ASSERT_LE(session_.wrong, session_.typed) << "after typing " << i;
+  }
+  // Backspace all the way back (a blank typed below a blank can end the article on the way).
+  for (int i = 0; i < 140 && session_.typed > 0 && !session_.fresh; ++i) {
+    press("\b");
+    ASSERT_LE(session_.wrong, session_.typed);
+    ASSERT_GE(session_.wrong, 0);
+    ASSERT_EQ(session_.errata.size(), static_cast<std::size_t>(session_.wrong));
+  }
+  if (!session_.fresh) {
+    EXPECT_EQ(session_.typed, 0);
+    EXPECT_EQ(session_.wrong, 0);
+  }
 }
 
 TEST_F(SessionTest, WithdrawingBeforeAFreshArticleIsStartedChangesNothing) {
