@@ -33,7 +33,7 @@ std::string read(const fs::path& file) {
 }
 
 void write(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
+  if (file.has_parent_path()) fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
@@ -134,7 +134,7 @@ Tally run_writer(const Writer& writer, int runs, std::mt19937& random) {
   std::uniform_int_distribution<int> delay_us(0, 20000);
   for (int run = 0; run < runs; ++run) {
     const fs::path dir = base / std::to_string(run);
-    fs::create_directories(dir);
+    fs::create_directories(dir / "files");
     fs::current_path(dir);
     writer.set_up();
     const pid_t child = fork();
