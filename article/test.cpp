@@ -264,7 +264,14 @@ void Tform_test::FormShow() {
   redraw_all();
   if (tavrel::path_exists("test.tvm")) {
     REdit1->setTextColor(Qt::black);
-    load_article("test.tvm");
+    try {
+      load_article("test.tvm");
+    } catch (...) {
+      // As without a default article: no start button over an empty box; "文件" chooses one.
+      BtnStart->hide();
+      SBtnSetup->setEnabled(true);
+      throw;
+    }
     Label_file->setText(QStringLiteral("test.tvm"));
     BtnPauseClick();
   } else if (tavrel::platform().message_box(this, QStringLiteral("没有找到测试文件，要亲自找吗"),

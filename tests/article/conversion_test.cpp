@@ -140,6 +140,17 @@ TEST_F(ConvertFileTest, TheOldPracticeFileSurvivesAFailedWriteAndLinksAreNotWrit
     EXPECT_NE(std::string(e.what()).find("符号链接"), std::string::npos) << e.what();
   }
   EXPECT_EQ(dir_.read("keep.dat"), "not a practice file");
+  // A link to the source itself: the refusal said the name ended in "tvm", which it does not.
+  const auto self = dir_.write("self.txt", gbk("春眠"));
+  std::filesystem::create_symlink(self, dir_.path() / "self.tvm");
+  try {
+    convert_file(self);
+    ADD_FAILURE() << "the source was written through its link";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("符号链接"), std::string::npos) << e.what();
+    EXPECT_EQ(std::string(e.what()).find("tvm结尾"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(dir_.read("self.txt"), gbk("春眠"));
 
   const auto read_only = dir_.write("fixed.tvm", old);
   std::filesystem::permissions(read_only, std::filesystem::perms::owner_read);

@@ -275,6 +275,7 @@ TEST_F(WindowTest, AFolderAPipeOrAHugeFileAsTheArticleIsRefusedWithAChineseReaso
   window_.show();
   ASSERT_EQ(platform_->messages.size(), 3u);
   EXPECT_TRUE(platform_->messages[2].text.contains(QStringLiteral("太大")));
+  EXPECT_FALSE(window_.BtnStart->isVisible()) << "no start button over an empty box";
   for (int i = 0; i < 2; ++i) press_in_focus(&window_, Qt::Key_Return);
   EXPECT_FALSE(window_.ScrollBox1->isVisible()) << "no test starts without an article";
 }
