@@ -216,8 +216,11 @@ bool TypingSession::looks_wrong_in_box() const {
 
 bool TypingSession::tick() {
   if (clock_text == "0:00") {
+    // The first second starts the test's counts; errata of characters typed before it would
+    // stand in the report without being counted wrong.
     typed = wrong = 0;
     counted_wrong_.clear();
+    clear_errata();
     elapsed_minutes = elapsed_seconds = 0;
   }
   if (++elapsed_seconds == 60) {

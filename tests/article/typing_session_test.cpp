@@ -256,6 +256,21 @@ TEST_F(SessionTest, WithdrawingPastTheEndOfAnUnclosedArticleTakesBackWhatTypingC
   EXPECT_EQ(ends_, 0);
 }
 
+// Found by fuzzing: a wrong character typed before the test's first second left its errata line
+// while the first tick set the wrong counter back to 0.
+TEST_F(SessionTest, TheFirstSecondStartsTheCountsAndTheErrataTogether) {
+  load("一二三");
+  press("2/");
+  ASSERT_EQ(session_.errata.size(), 1u);
+  session_.tick();
+  EXPECT_EQ(session_.wrong, 0);
+  EXPECT_TRUE(session_.errata.empty());
+  press("1/");
+  session_.tick();
+  EXPECT_EQ(session_.errata.size(), 1u) << "later seconds keep them";
+  EXPECT_EQ(session_.wrong, 1);
+}
+
 TEST_F(SessionTest, WithdrawingBeforeAFreshArticleIsStartedChangesNothing) {
   load(gbk("一二三"));
   session_.typed = 40;  // the last test's counter, shown until the first tick
