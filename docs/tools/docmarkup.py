@@ -4,21 +4,29 @@ Data calls (they give plain text, always read from data/hzlib, so no code in a d
 by hand):
   {full:字}       full code                       {short:的}     one- or two-key code
   {pre3:中}       first 3 (or 1, 2) digits of the full code, also {pre1:..} {pre2:..}
-  {corners:的}    the digits by corner: 左上2 右上7 左下6 右下2 附角0
+  {corners:的}    the digits by corner: 左上0 右上7 左下6 右下0 附角0
   {how:们}        the keys that type a character or word in article practice: "2722 / 空格"
   {d1:的} .. {d5:的}  one digit of the full code (left top, right top, left bottom, right bottom,
                   supplementary corner)
   {wcode:中国}    word code (checked: the rule gives it and the word table holds it)
   {key1:5}        the one-key character of 5         {key2:27}   the two-key character of 27
   {kword:56}      the one-key word of 56
-  {cands:27620}   candidates of a character code     {wcands:500601}  of a word code
-  {candsN:6:44227}, {wcandsN:6:001001}: only the first N
+  {cands:的}      candidates under the character's full code, {wcands:中国} under the word's code
+  {candsN:6:的}, {wcandsN:6:中国}: only the first N
   {count:z1.txt}  number of items of a drill list   {key1all}  all ten one-key characters
-  {cline:2722}    the first candidate line of article practice for a character code, {wcline:..}
-                  for a word code
-  {cand:2722:3}   candidate number 3 of a character code, {wcand:..} of a word code
-  {ncands:27620}  number of candidates of a code     {nfive}/{nfour} level-1 characters whose
-                                                     full code has five / four digits
+  {cline:们}      the first candidate line of article practice under the character's full code,
+                  {wcline:中国} under the word's code
+  {cand:们:3}     candidate number 3 under the character's full code, {wcand:..} under a word's
+  {ncands:向}     number of candidates under the character's full code
+  {kwordof:说}    the one-key word under the character's one- or two-key code
+  {kw:中国}       the two-digit code of a one-key word (the build stops unless it is one)
+  {at:的:1:撇}    the shape that stands at a corner (1-4 corners, 5 the 附角) and its digit: "撇（0）";
+                  the build stops unless the rhyme gives the table's digit for that shape, so a
+                  worked example cannot explain a corner otherwise than the rhyme does. The
+                  pseudo-shapes 用过 (a shape already used) and 没有 (nothing there) stand for 0.
+Codes are never typed into a call: an argument is a character or a word, and its code is looked
+up, so a document cannot quote a code that the table does not give. Only {kword:56} and
+{key2:27} take a code, the one- or two-digit code itself.
 Style calls are left to the output format (RTF: b, i, u, red, blue, green, maroon, grey, h, big,
 key; HTML sources use HTML tags instead).
 """
@@ -81,6 +89,24 @@ def plain(children):
     return "".join(parts)
 
 
+# The digit of each shape, as the rhyme gives it:
+# 一横二竖三点捺，叉四插五方块六，七角八八九是小，撇与左钩都是零。
+RHYME_DIGITS = {"横": "1", "竖": "2", "点": "3", "捺": "3", "叉": "4", "插": "5", "方块": "6",
+                "角": "7", "八": "8", "小": "9", "撇": "0", "左钩": "0", "用过": "0", "没有": "0"}
+_CORNER_NAMES = ["左上", "右上", "左下", "右下", "附角"]
+
+
+def shape_at(table, ch, corner, shape):
+    """The text of {at:..}: the shape and its digit, checked against the table's code."""
+    if shape not in RHYME_DIGITS:
+        raise KeyError("%s is not a shape of the rhyme" % shape)
+    digit = table.full_code(ch)[int(corner) - 1]
+    if digit != RHYME_DIGITS[shape]:
+        raise KeyError("%s: %s is %s in the table, but the rhyme gives %s %s" % (
+            ch, _CORNER_NAMES[int(corner) - 1], digit, shape, RHYME_DIGITS[shape]))
+    return "%s（%s）" % (shape, digit)
+
+
 class DataCalls:
     """Evaluates the data calls against a tvmdata.CodeTable."""
 
@@ -90,7 +116,8 @@ class DataCalls:
     def has(self, name):
         return name in ("full", "short", "pre1", "pre2", "pre3", "corners", "wcode", "key1",
                         "key2", "kword", "cands", "wcands", "candsN", "wcandsN", "count",
-                        "key1all", "ncands", "nfive", "nfour", "cline", "wcline", "cand", "wcand", "d1", "d2", "d3", "d4", "d5", "how")
+                        "key1all", "ncands", "cline", "wcline", "cand", "wcand", "d1", "d2", "d3",
+                        "d4", "d5", "how", "kwordof", "kw", "at")
 
     def how(self, text):
         return _how(self.t, text)
@@ -116,8 +143,7 @@ class DataCalls:
             return self.how(arg)
         if name == "corners":
             code = t.full_code(arg)
-            names = ["左上", "右上", "左下", "右下", "附角"]
-            return " ".join(n + d for n, d in zip(names, code))
+            return " ".join(n + d for n, d in zip(_CORNER_NAMES, code))
         if name == "wcode":
             return t.word_code(arg)
         if name == "key1":
@@ -126,29 +152,46 @@ class DataCalls:
             return _only(t.candidates("z", arg), "two-key " + arg)
         if name == "kword":
             return t.one_key_word(arg)
-        if name == "cands":
-            return " ".join(_some(t.candidates("z", arg), arg))
-        if name == "wcands":
-            return " ".join(_some(t.candidates("c", arg), arg))
+        if name == "at":
+            ch, corner, shape = arg.split(":")
+            return shape_at(t, ch, corner, shape)
+        if name == "kw":
+            code = "".join(t.full_code(ch)[0] for ch in arg)
+            if len(arg) != 2 or t.one_key_word(code) != arg:
+                raise KeyError("%s is not the one-key word %s" % (arg, code))
+            return code
+        if name == "kwordof":
+            code = t.short_code(arg)
+            if code is None:
+                raise KeyError("%s has no short code" % arg)
+            return t.one_key_word(code)
+        if name in ("cands", "wcands"):
+            return " ".join(_candidates_of(t, name == "cands", arg))
         if name in ("candsN", "wcandsN"):
-            n, code = arg.split(":")
-            found = _some(t.candidates("z" if name == "candsN" else "c", code), code)
+            n, text = arg.split(":")
+            found = _candidates_of(t, name == "candsN", text)
             return " ".join(found[:int(n)]) + ("……" if len(found) > int(n) else "")
         if name in ("cline", "wcline"):
-            return first_page(_some(t.candidates("z" if name == "cline" else "c", arg), arg))
+            return first_page(_candidates_of(t, name == "cline", arg))
         if name in ("cand", "wcand"):
-            code, index = arg.split(":")
-            return _some(t.candidates("z" if name == "cand" else "c", code), code)[int(index)]
+            text, index = arg.split(":")
+            return _candidates_of(t, name == "cand", text)[int(index)]
         if name == "ncands":
-            return str(len(_some(t.candidates("z", arg), arg)))
+            return str(len(_candidates_of(t, True, arg)))
         if name == "count":
             return str(len(t.lists[arg]))
         if name == "key1all":
             return "　".join(code + text for text, code in t.lists["z3.txt"])
-        if name in ("nfive", "nfour"):
-            want = 5 if name == "nfive" else 4
-            return str(sum(1 for _, code in t.lists["z1.txt"] if len(code) == want))
         raise KeyError(name)
+
+
+def _candidates_of(table, is_character, text):
+    """The candidates under a character's full code or a word's code; the text is among them."""
+    if is_character:
+        scope, code = "z", table.full_code(text)
+    else:
+        scope, code = "c", table.word_code(text)
+    return _some(table.candidates(scope, code), code)
 
 
 def _how(table, text):

@@ -52,8 +52,8 @@ class CodeTable:
             self.lists[name] = items
 
     def full_code(self, ch):
-        """The character's full code: its longest code in the character table (4 or 5 digits)."""
-        codes = [c for c in self.codes_of.get(ch, []) if len(c) >= 4 and len(ch) == 1]
+        """The character's full code: its five-digit code in the character table."""
+        codes = [c for c in self.codes_of.get(ch, []) if len(c) == 5 and len(ch) == 1]
         if not codes:
             raise KeyError("no full code for %r" % ch)
         return max(codes, key=len)

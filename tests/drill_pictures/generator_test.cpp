@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <array>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -84,50 +85,70 @@ TEST(DrillChars, RankByOwnFrequencyThenListOrder) {
   EXPECT_EQ(order[2].frequency, 0);
 }
 
-TEST(Choices, StatementsTakeTheTopAndEveryShortCodeCharacter) {
-  const std::vector<CodedChar> order = {coded("一", "10000"), coded("二", "10100"),
-                                        coded("三", "10101"), coded("麟", "09259")};
-  const auto chosen = statement_choice(order, {"麟", "一"}, 2);
-  ASSERT_EQ(chosen.size(), 3u);
-  EXPECT_EQ(chosen[0].utf8, "一");
-  EXPECT_EQ(chosen[1].utf8, "二");
-  EXPECT_EQ(chosen[2].utf8, "麟");
+TEST(Choices, CornerQuotaFollowsHowOftenEachDigitStandsAtACorner) {
+  // Drilled corners of the two most common characters: 6 6 1 1 at 字0, 0 7 7 1 at 字1 (the 0 at
+  // the upper left counts); 字2 is beyond the common ones and does not count.
+  const std::vector<CodedChar> order = {coded("字0", "66110"), coded("字1", "07710"),
+                                        coded("字2", "99990")};
+  const auto quota = corner_quota(order, 24, 1, 2);
+  std::size_t sum = 0;
+  for (const std::size_t n : quota) sum += n;
+  EXPECT_EQ(sum, 24u);
+  // 14 spare pictures over 8 corners: 1 gets 3/8 (5.25), 6 and 7 2/8 (3.5), 0 1/8 (1.75).
+  EXPECT_EQ(quota[1], 6u);
+  EXPECT_EQ(quota[6], 5u) << "6 and 7 tie for the last spare picture: the lower digit gets it";
+  EXPECT_EQ(quota[7], 4u);
+  EXPECT_EQ(quota[0], 3u);
+  for (const int unseen : {2, 3, 4, 5, 8, 9}) EXPECT_EQ(quota[unseen], 1u) << unseen;
 }
 
-TEST(Choices, CornersAvoidAmbiguousDigitsCapEachDigitAndTakeTurns) {
+TEST(Choices, CornersAskZeroOnlyAtTheUpperLeftCapEachDigitAndTakeTurns) {
   std::vector<CodedChar> order;
-  const char* codes[] = {"3871", "20000", "6702", "4471", "3030", "5533",
-                         "8375", "1223",  "7712", "9080", "4412", "2722"};
+  const char* codes[] = {"38710", "20000", "67020", "44710", "30300", "55330",
+                         "83750", "12230", "77120", "90800", "44120", "00000"};
   for (int i = 0; i < 12; ++i) order.push_back(coded("字" + std::to_string(i), codes[i]));
-  const auto picks = corner_choice(order, 2);
+  std::array<std::size_t, 10> quota;
+  quota.fill(2);
+  const auto picks = corner_choice(order, quota);
   std::map<char, int> per_digit;
   std::set<std::string> seen;
   std::set<int> corners;
   for (const auto& pick : picks) {
-    EXPECT_TRUE(is_drilled_corner_digit(pick.digit())) << pick.ch.code;
-    EXPECT_NE(pick.digit(), '0');
-    EXPECT_NE(pick.digit(), '2');
+    EXPECT_TRUE(is_drilled_corner(pick.digit(), pick.corner)) << pick.ch.code;
+    if (pick.digit() == '0') EXPECT_EQ(pick.corner, kTopLeft) << pick.ch.code;
     EXPECT_TRUE(seen.insert(pick.ch.utf8).second) << "twice: " << pick.ch.utf8;
     ++per_digit[pick.digit()];
     corners.insert(pick.corner);
   }
   for (const auto& [digit, count] : per_digit) EXPECT_LE(count, 2) << digit;
   EXPECT_EQ(corners.size(), 4u);
-  // "20000" and "2722" have no corner worth asking.
-  EXPECT_EQ(picks.size(), 10u);
-  // The first character is asked at the top-left, the next at the top-right.
+  EXPECT_EQ(per_digit['0'], 1) << "00000 is asked at its upper left";
+  EXPECT_EQ(per_digit['2'], 1) << "a 竖 is asked like any shape";
+  EXPECT_EQ(picks.size(), 12u);
+  // The first character is asked at the top-left. The next one's turn is the top-right, but
+  // 20000 has only used shapes after its upper left, so it is asked there; then turns go on.
   EXPECT_EQ(picks[0].corner, kTopLeft);
-  EXPECT_EQ(picks[1].corner, kTopRight);
-  EXPECT_EQ(picks[1].digit(), '7');
+  EXPECT_EQ(picks[1].corner, kTopLeft);
+  EXPECT_EQ(picks[1].digit(), '2');
+  EXPECT_EQ(picks[2].corner, kTopRight);
+  EXPECT_EQ(picks[2].digit(), '7');
 }
 
-TEST(Choices, ColouredCharactersHaveFourOwnCornersFourDigitCodesFirst) {
-  const std::vector<CodedChar> order = {coded("甲", "38710"), coded("乙", "2722"),
-                                        coded("丙", "6702"), coded("丁", "27620"),
-                                        coded("戊", "3871")};
+TEST(Choices, ZeroIsNeverAskedAfterTheUpperLeft) {
+  for (int corner = kTopRight; corner <= kBottomRight; ++corner)
+    EXPECT_FALSE(is_drilled_corner('0', corner)) << corner;
+  EXPECT_TRUE(is_drilled_corner('0', kTopLeft));
+  for (char digit = '1'; digit <= '9'; ++digit)
+    for (int corner = 0; corner < 4; ++corner) EXPECT_TRUE(is_drilled_corner(digit, corner));
+}
+
+TEST(Choices, ColouredCharactersHaveFourOwnCornersThoseWithAnAttachedCornerFirst) {
+  const std::vector<CodedChar> order = {coded("甲", "38710"), coded("乙", "27220"),
+                                        coded("丙", "67020"), coded("丁", "27626"),
+                                        coded("戊", "38713")};
   const auto chosen = coloured_choice(order, 3);
   ASSERT_EQ(chosen.size(), 3u);
-  EXPECT_EQ(chosen[0].utf8, "乙");
+  EXPECT_EQ(chosen[0].utf8, "丁");
   EXPECT_EQ(chosen[1].utf8, "戊");
   EXPECT_EQ(chosen[2].utf8, "甲");
 }
@@ -156,6 +177,37 @@ TEST(BmpEncoder, PadsRowsWithZerosAndReadsBackExactly) {
   EXPECT_THROW(encode_bmp8(QImage(4, 4, QImage::Format_RGB32)), std::invalid_argument);
 }
 
+TEST(BmpEncoder, RunLength4PicturesReadBackExactlyThroughQt) {
+  // Rows that exercise every case: one long run, literal stretches of odd and even length,
+  // single pixels between runs, a row ending in a literal, and a run longer than 255.
+  QImage image(300, 5, QImage::Format_Indexed8);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(200, 10, 20), qRgb(0, 0, 255), qRgb(9, 9, 9)});
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 300; ++x) {
+      uint index = 0;
+      if (y == 1) index = static_cast<uint>(x % 3);
+      if (y == 2) index = (x / 2) % 2 ? 1 : 0;
+      if (y == 3) index = x == 7 || x == 299 ? 2 : 3;
+      if (y == 4) index = x > 295 ? static_cast<uint>(x % 4) : 1;
+      image.setPixel(x, y, index);
+    }
+  const std::string bytes = encode_bmp_rle4(image);
+  EXPECT_LT(bytes.size(), encode_bmp8(image).size());
+  EXPECT_EQ(bytes[28], '\x04') << "4 bits a pixel";
+  EXPECT_EQ(bytes[30], '\x02') << "BI_RLE4";
+  QImage back;
+  ASSERT_TRUE(back.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                static_cast<int>(bytes.size()), "BMP"));
+  ASSERT_EQ(back.size(), image.size());
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 300; ++x) ASSERT_EQ(back.pixel(x, y), image.pixel(x, y)) << x << "," << y;
+  EXPECT_THROW(encode_bmp_rle4(QImage(4, 4, QImage::Format_RGB32)), std::invalid_argument);
+  QImage many(4, 4, QImage::Format_Indexed8);
+  many.setColorTable(QList<QRgb>(17, qRgb(1, 2, 3)));
+  many.fill(0);
+  EXPECT_THROW(encode_bmp_rle4(many), std::invalid_argument) << "17 colours";
+}
+
 TEST(Drawing, RepeatsToTheByteAndKeepsTheBackgroundExact) {
   check_fonts();
   const QImage first = to_indexed(draw_statement(QStringLiteral("的"), "27620"));
@@ -164,6 +216,23 @@ TEST(Drawing, RepeatsToTheByteAndKeepsTheBackgroundExact) {
   const QImage cell = to_indexed(draw_coloured_corners(QStringLiteral("说")));
   EXPECT_EQ(cell.pixel(0, cell.height() - 1), kBackground);
   EXPECT_EQ(first.size(), QSize(kStatementWidth, kStatementHeight));
+}
+
+TEST(Drawing, IllustrationsKeepTheirColoursInSixteen) {
+  check_fonts();
+  const QImage picture = to_indexed16(draw_statement(QStringLiteral("的"), "07600"));
+  EXPECT_LE(picture.colorCount(), 16);
+  for (const QRgb colour : kCornerColours) EXPECT_TRUE(picture.colorTable().contains(colour));
+  EXPECT_TRUE(picture.colorTable().contains(kSupplementColour));
+  EXPECT_EQ(picture.pixel(0, 0), kBackground);
+  const std::string bytes = encode_bmp_rle4(picture);
+  EXPECT_LT(bytes.size(),
+            encode_bmp8(to_indexed(draw_statement(QStringLiteral("的"), "07600"))).size() / 2);
+  QImage back;
+  ASSERT_TRUE(back.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                static_cast<int>(bytes.size()), "BMP"));
+  EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32),
+            picture.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Drawing, ThePaletteHoldsTheCornerColoursExactly) {

@@ -94,19 +94,45 @@ std::vector<CodedChar> ranked(const DrillChars& drill) {
   return out;
 }
 
-std::vector<CodedChar> statement_choice(const std::vector<CodedChar>& ranked_chars,
-                                        const std::set<std::string>& short_code_chars,
-                                        std::size_t top) {
-  std::vector<CodedChar> out;
-  for (std::size_t i = 0; i < ranked_chars.size(); ++i)
-    if (i < top || short_code_chars.count(ranked_chars[i].utf8)) out.push_back(ranked_chars[i]);
-  return out;
+bool is_drilled_corner(char digit, int corner) {
+  return (digit >= '1' && digit <= '9') || (digit == '0' && corner == kTopLeft);
 }
 
-bool is_drilled_corner_digit(char digit) { return digit >= '1' && digit <= '9' && digit != '2'; }
+std::array<std::size_t, 10> corner_quota(const std::vector<CodedChar>& ranked_chars,
+                                         std::size_t total, std::size_t minimum,
+                                         std::size_t common) {
+  std::array<double, 10> seen{};
+  double all = 0;
+  for (std::size_t i = 0; i < ranked_chars.size() && i < common; ++i)
+    for (int corner = 0; corner < 4 && corner < static_cast<int>(ranked_chars[i].code.size());
+         ++corner) {
+      const char digit = ranked_chars[i].code[static_cast<std::size_t>(corner)];
+      if (is_drilled_corner(digit, corner)) ++seen[digit - '0'], ++all;
+    }
+  std::array<std::size_t, 10> quota;
+  quota.fill(minimum);
+  const std::size_t spare = total > 10 * minimum ? total - 10 * minimum : 0;
+  if (all == 0) return quota;
+  std::array<double, 10> fraction{};
+  std::size_t given = 0;
+  for (int d = 0; d < 10; ++d) {
+    const double share = spare * seen[d] / all;
+    quota[d] += static_cast<std::size_t>(share);
+    given += static_cast<std::size_t>(share);
+    fraction[d] = share - static_cast<std::size_t>(share);
+  }
+  for (; given < spare; ++given) {
+    int best = 0;
+    for (int d = 1; d < 10; ++d)
+      if (fraction[d] > fraction[best]) best = d;
+    ++quota[best];
+    fraction[best] = -1;
+  }
+  return quota;
+}
 
 std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars,
-                                      std::size_t per_digit) {
+                                      const std::array<std::size_t, 10>& quota) {
   std::array<std::size_t, 10> taken{};
   std::vector<CornerPick> out;
   int next_corner = kTopLeft;
@@ -116,7 +142,7 @@ std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars
     for (int step = 0; step < 4; ++step) {
       const int corner = (next_corner + step) % 4;
       const char digit = ch.code[static_cast<std::size_t>(corner)];
-      if (!is_drilled_corner_digit(digit) || taken[digit - '0'] >= per_digit) continue;
+      if (!is_drilled_corner(digit, corner) || taken[digit - '0'] >= quota[digit - '0']) continue;
       ++taken[digit - '0'];
       out.push_back({ch, corner});
       next_corner = (corner + 1) % 4;
@@ -129,11 +155,12 @@ std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars
 std::vector<CodedChar> coloured_choice(const std::vector<CodedChar>& ranked_chars,
                                        std::size_t count) {
   std::vector<CodedChar> out;
-  for (const std::size_t length : {4u, 5u}) {
+  for (const bool with_attached : {true, false}) {
     for (const auto& ch : ranked_chars) {
       if (out.size() == count) return out;
-      if (ch.code.size() == length && ch.code.substr(0, 4).find('0') == std::string::npos)
-        out.push_back(ch);
+      const bool own_corners =
+          ch.code.size() == 5 && ch.code.substr(0, 4).find('0') == std::string::npos;
+      if (own_corners && (ch.code[4] != '0') == with_attached) out.push_back(ch);
     }
   }
   return out;

@@ -1,6 +1,7 @@
 // The characters the drill pictures show: read from our drill lists, ranked and chosen.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -13,8 +14,9 @@ namespace tavrel::drill_pictures {
 // Where Debian's python3-jieba keeps the word list our frequencies come from.
 inline constexpr const char* kDefaultWordList = "/usr/lib/python3/dist-packages/jieba/dict.txt";
 
-// How many of the most frequent drill characters get a code illustration.
-inline constexpr std::size_t kStatementTop = 1000;
+// How many of the most frequent drill characters stand for "common characters" when the corner
+// drill shares its pictures out among the digits.
+inline constexpr std::size_t kCommonCharacters = 1000;
 
 // One record of a character drill list.
 struct ListRecord {
@@ -29,7 +31,7 @@ std::vector<ListRecord> read_char_list(const std::filesystem::path& file);
 
 struct CodedChar {
   std::string utf8;
-  std::string code;  // the full code: four corner digits, then the supplementary digit if any
+  std::string code;  // the full code: four corner digits, then the supplementary digit
   int gb_order = 0;  // position in z1 then z2, which breaks frequency ties
   std::int64_t frequency = 0;
 };
@@ -49,12 +51,6 @@ void read_frequencies(const std::filesystem::path& word_list, DrillChars& drill)
 // Most frequent first; equal frequencies in list order.
 std::vector<CodedChar> ranked(const DrillChars& drill);
 
-// The characters that get a code illustration: the `top` most frequent, then every short-code
-// character not among them (those drills show rare characters too), in ranked order.
-std::vector<CodedChar> statement_choice(const std::vector<CodedChar>& ranked_chars,
-                                        const std::set<std::string>& short_code_chars,
-                                        std::size_t top = kStatementTop);
-
 // Corners in the order of the code's digits.
 enum Corner { kTopLeft = 0, kTopRight = 1, kBottomLeft = 2, kBottomRight = 3 };
 inline constexpr const char* kCornerTags[4] = {"tl", "tr", "bl", "br"};
@@ -65,17 +61,25 @@ struct CornerPick {
   char digit() const { return ch.code[static_cast<std::size_t>(corner)]; }
 };
 
-// Corner digits the corner drill asks for. 0 also stands for a stroke already taken by another
-// corner, and 2 for a falling stroke that the rhyme on the board calls 0, so neither is asked.
-bool is_drilled_corner_digit(char digit);
+// Whether the corner drill may ask for this corner's digit. Every digit 1-9 names the shape at
+// its corner. A 0 names a 撇 or left hook only at the upper left, where no shape can have been
+// used before; at a later corner it may mean "already used", which a picture cannot show.
+bool is_drilled_corner(char digit, int corner);
 
-// Characters with one corner each, most frequent first, `per_digit` pictures for each drilled
-// digit, corners taken in turn so that all four are drilled; one picture per character.
+// How many of `total` corner pictures each digit gets: shares in proportion to how often the
+// digit stands at a drilled corner of the `common` most frequent characters, at least `minimum`
+// each, the remainder going to the largest fractions (lower digits first on ties).
+std::array<std::size_t, 10> corner_quota(const std::vector<CodedChar>& ranked_chars,
+                                         std::size_t total, std::size_t minimum,
+                                         std::size_t common = kCommonCharacters);
+
+// Characters with one corner each, most frequent first, up to quota[d] pictures of digit d,
+// corners taken in turn so that all four are drilled; one picture per character.
 std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars,
-                                      std::size_t per_digit);
+                                      const std::array<std::size_t, 10>& quota);
 
-// Characters whose four corners are all strokes of their own (no 0), four-digit codes first,
-// most frequent first within each.
+// Characters whose four corners are all strokes of their own (no 0), most frequent first; those
+// with a 附角 (a fifth digit other than 0) come first, so the fifth digit is practised.
 std::vector<CodedChar> coloured_choice(const std::vector<CodedChar>& ranked_chars,
                                        std::size_t count);
 

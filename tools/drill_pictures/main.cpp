@@ -16,8 +16,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tavrel::drill_pictures;
 
-// Enough of each drilled corner digit (eight of them) to fill a board of 60 with variety.
-constexpr std::size_t kCornerPicturesPerDigit = 9;
+// Enough corner pictures to fill a board of 60 with variety, every digit at least four times.
+constexpr std::size_t kCornerPictures = 72;
+constexpr std::size_t kCornerPicturesAtLeast = 4;
 constexpr std::size_t kColouredPictures = 72;
 
 QString qpath(const fs::path& path) { return QString::fromStdString(path.string()); }
@@ -50,7 +51,8 @@ void make_all(const fs::path& data, const fs::path& word_list) {
                shapes / picture_file_name(form.stem, std::to_string(form.digit)));
 
   const fs::path corners = fresh_folder(data / "exercise" / "fubu");
-  const auto corner_picks = corner_choice(by_frequency, kCornerPicturesPerDigit);
+  const auto corner_picks = corner_choice(
+      by_frequency, corner_quota(by_frequency, kCornerPictures, kCornerPicturesAtLeast));
   for (const auto& pick : corner_picks) {
     const std::string stem = "fb_" + code_point_tag(pick.ch.utf8) + "_" + kCornerTags[pick.corner];
     write_bmp8(to_indexed(draw_corner_marked(QString::fromStdString(pick.ch.utf8), pick.corner)),
@@ -64,10 +66,12 @@ void make_all(const fs::path& data, const fs::path& word_list) {
                coloured / picture_file_name("cs_" + code_point_tag(ch.utf8), ch.code));
 
   const fs::path statements = fresh_folder(data / "statement");
-  const auto explained = statement_choice(by_frequency, drill.short_code_chars);
+  // Every character of the two full-code drills has its illustration; 16 colours, run-length
+  // encoded, keep the thousands of mostly white pictures small.
+  const std::vector<CodedChar>& explained = drill.chars;
   for (const auto& ch : explained)
-    write_bmp8(to_indexed(draw_statement(QString::fromStdString(ch.utf8), ch.code)),
-               statements / fs::u8path(ch.utf8 + ".bmp"));
+    write_bmp_rle4(to_indexed16(draw_statement(QString::fromStdString(ch.utf8), ch.code)),
+                   statements / fs::u8path(ch.utf8 + ".bmp"));
 
   const fs::path images = data / "images";
   fs::create_directories(images);

@@ -129,6 +129,22 @@ QRgb blend(QRgb from, QRgb to, double t) {
 
 // Ramps from the background to every colour we draw with, so that anti-aliased edges keep
 // their shades in 8-bit pictures.
+// Sixteen colours for the illustrations: each ink, and its half tint for anti-aliased edges.
+QList<QRgb> build_palette16() {
+  const QRgb inks[] = {kInk,
+                       kCornerColours[0],
+                       kCornerColours[1],
+                       kCornerColours[2],
+                       kCornerColours[3],
+                       kSupplementColour,
+                       0xFF707478};
+  QList<QRgb> palette{kBackground};
+  for (const QRgb ink : inks) palette.push_back(ink);
+  for (const QRgb ink : inks) palette.push_back(blend(kBackground, ink, 0.5));
+  palette.push_back(0xFFF2B9B4);  // the grid's frame
+  return palette;
+}
+
 QList<QRgb> build_palette() {
   constexpr QRgb kTint = 0xFFFFE1DC, kGuide = 0xFFF2B9B4, kGuideDash = 0xFFF7D4D0;
   const QRgb ramps[][2] = {
@@ -352,8 +368,9 @@ QImage draw_icon(int size) {
   return image;
 }
 
-QImage to_indexed(const QImage& image) {
-  static const QList<QRgb> palette = build_palette();
+namespace {
+
+QImage indexed_against(const QImage& image, const QList<QRgb>& palette) {
   const QImage source = image.convertToFormat(QImage::Format_RGB32);
   QImage out(source.size(), QImage::Format_Indexed8);
   out.setColorTable(palette);
@@ -381,6 +398,18 @@ QImage to_indexed(const QImage& image) {
     }
   }
   return out;
+}
+
+}  // namespace
+
+QImage to_indexed(const QImage& image) {
+  static const QList<QRgb> palette = build_palette();
+  return indexed_against(image, palette);
+}
+
+QImage to_indexed16(const QImage& image) {
+  static const QList<QRgb> palette = build_palette16();
+  return indexed_against(image, palette);
 }
 
 }  // namespace tavrel::drill_pictures

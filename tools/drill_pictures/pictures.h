@@ -58,5 +58,8 @@ QImage draw_icon(int size);
 
 // The picture in 8-bit colour against our fixed palette, nearest colour for each pixel.
 QImage to_indexed(const QImage& image);
+// The same against a palette of 16 (the background, the inks, the corner colours, the
+// supplementary one, half tints of each and the grid's two pinks), for 4-bit files.
+QImage to_indexed16(const QImage& image);
 
 }  // namespace tavrel::drill_pictures

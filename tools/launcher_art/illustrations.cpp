@@ -158,9 +158,9 @@ void draw_tutorial_illustration(QPainter& p, const QRectF& area, const QColor& a
   p.setBrush(QColor(0xee, 0xf3, 0xfa));
   p.drawRect(contents);
 
-  const QStringList chapters = {QStringLiteral("十种笔形"), QStringLiteral("四角取码"),
+  const QStringList chapters = {QStringLiteral("十种笔形"), QStringLiteral("四个角"),
                                 QStringLiteral("全码"), QStringLiteral("简码"),
-                                QStringLiteral("词码")};
+                                QStringLiteral("词编码")};
   for (int i = 0; i < chapters.size(); ++i) {
     const QRectF row(contents.left() + 4, contents.top() + 6 + i * 23, contents.width() - 8, 20);
     const bool current = i == 1;
@@ -238,10 +238,10 @@ void draw_warmup_illustration(QPainter& p, const QRectF& area, const QColor& acc
 
 void draw_drill_illustration(QPainter& p, const QRectF& area, const QColor& accent) {
   const QStringList drills = {
-      QStringLiteral("笔形"),     QStringLiteral("角部"),   QStringLiteral("色角"),
-      QStringLiteral("全码字"),   QStringLiteral("二级字"), QStringLiteral("一键简码"),
-      QStringLiteral("二键简码"), QStringLiteral("一键词"), QStringLiteral("二字词"),
-      QStringLiteral("三字词"),   QStringLiteral("四字词"), QStringLiteral("多字词")};
+      QStringLiteral("简单"),     QStringLiteral("较难"),   QStringLiteral("彩色字"),
+      QStringLiteral("全码字"),   QStringLiteral("稍难字"), QStringLiteral("一键简码"),
+      QStringLiteral("二键简码"), QStringLiteral("二字词"), QStringLiteral("三字词"),
+      QStringLiteral("四字词"),   QStringLiteral("一键词"), QStringLiteral("多字词")};
   constexpr int kPassed = 4;  // drills 1..4 done, the fifth under way
   const double gap = 5;
   const double tile_w = (area.width() - 2 * gap) / 3;
@@ -263,7 +263,7 @@ void draw_drill_illustration(QPainter& p, const QRectF& area, const QColor& acce
   const double row_y = area.top() + 4 * (tile_h + gap) + 10;
   draw_stopwatch(p, QPointF(area.left() + 14, row_y + 16), 12, accent);
   draw_text(p, QRectF(area.left() + 32, row_y + 4, 100, 24), Qt::AlignLeft | Qt::AlignVCenter,
-            QStringLiteral("第5关  02:15"), hei_font(13, true), colours::kInk);
+            QStringLiteral("稍难字  02:15"), hei_font(13, true), colours::kInk);
   draw_chip(p, QRectF(area.right() - 104, row_y + 5, 102, 22), QStringLiteral("速度 36 字/分"),
             accent);
 }

@@ -37,10 +37,10 @@ PreviewContent content_for(int entry) {
               QStringLiteral("系统学习Tavrel码的编码规则"),
               entry_accent(1),
               draw_tutorial_illustration,
-              {QStringLiteral("帮助文档形式的教程，按章节由浅入深"),
-               QStringLiteral("十种笔形：认识笔形与数字的对应"),
-               QStringLiteral("四角取码：依次取字的四个角"),
-               QStringLiteral("全码、简码和词码，一步步讲清楚"),
+              {QStringLiteral("帮助文档形式的教程，分六课由浅入深"),
+               QStringLiteral("十种笔形：一首口诀记住十个数字"),
+               QStringLiteral("四个角和附角：每个字五位全码"),
+               QStringLiteral("全码、简码和词编码，例子都取自码表"),
                QStringLiteral("学习中随时可以打开查阅")}};
     case 2:
       return {
@@ -48,19 +48,20 @@ PreviewContent content_for(int entry) {
           QStringLiteral("先让手指熟悉小键盘"),
           entry_accent(2),
           draw_warmup_illustration,
-          {QStringLiteral("两种热身游戏：经典式和趣味式"),
+          {QStringLiteral("两种热身游戏：古典式和趣味式"),
            QStringLiteral("经典式：看到什么数字，就敲什么数字"),
            QStringLiteral("趣味式（打兔子）：十六个洞按小键盘排列，兔子从哪个洞钻出，就敲哪个键"),
-           QStringLiteral("一分钟或更长时间的计时"), QStringLiteral("成绩记入排行榜")}};
+           QStringLiteral("一分钟到五分钟的计时"), QStringLiteral("成绩记入排行榜")}};
     case 3:
-      return {
-          QStringLiteral("字词训练"),
-          QStringLiteral("十二项训练，从笔形到多字词"),
-          entry_accent(3),
-          draw_drill_illustration,
-          {QStringLiteral("笔形、角部、全码字、简码、各类词语，共十二项，逐级提高"),
-           QStringLiteral("每关都有计时钟，速度以“字/分”显示"),
-           QStringLiteral("想不起编码时可以看提示"), QStringLiteral("自动保存每一关的成绩记录")}};
+      return {QStringLiteral("字词训练"),
+              QStringLiteral("三页十二项，从笔形到多字词"),
+              entry_accent(3),
+              draw_drill_illustration,
+              {QStringLiteral("基本编码：简单、较难、彩色字"),
+               QStringLiteral("字编码：全码字、稍难字、一键简码、二键简码"),
+               QStringLiteral("词编码：二字词、三字词、四字词、一键词、多字词"),
+               QStringLiteral("按F1看编码，字还能看“编码图解”"),
+               QStringLiteral("每个项目记下最高速度和记录保持者")}};
     case 4:
       return {QStringLiteral("文章练习"),
               QStringLiteral("整篇文章，实打实地练速度"),

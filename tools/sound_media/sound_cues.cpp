@@ -13,7 +13,7 @@ namespace tavrel::sound {
 namespace {
 
 // Speech is voiced by a woman's variant of the Mandarin voice that reads numbered pinyin; its
-// dictionary for Han characters splits 恭喜恭喜 wrongly, pinyin leaves nothing to guess.
+// dictionary for Han characters splits some phrases wrongly, pinyin leaves nothing to guess.
 constexpr const char* kVoice = "cmn-latn-pinyin+f2";
 
 // Lengths are cut to whole ten-thousandths so that a rounded figure never lies past the end.
@@ -118,8 +118,8 @@ std::vector<SpeechCue> speech_cues() {
       {"sound/Jiayou.wav", "jia1 you2 a5!", kVoice, 64, 145, 20, -1},
       // 再想想 — after a wrong answer: lower, slower and softer, a nudge rather than a buzzer.
       {"sound/Zaixiang.wav", "zai4 xiang3 xiang3.", kVoice, 54, 125, 15, -2},
-      // 恭喜恭喜! — the level's time is up: warm congratulations.
-      {"sound/Gxgx.wav", "gong1 xi3 gong1 xi3!", kVoice, 66, 140, 25, -1},
+      // 时间到，再接再厉! — the level's time is up: say so, and encourage another try.
+      {"sound/Gxgx.wav", "shi2 jian1 dao4, zai4 jie1 zai4 li4!", kVoice, 60, 140, 20, -1},
   };
 }
 
