@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing.
-# Usage: install-deps.sh [build|run|data|media]...  (default: build)
+# Usage: install-deps.sh [build|run|data|media|bench]...  (default: build)
 set -euo pipefail
 
 build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev
@@ -10,6 +10,7 @@ build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins lib
 run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2)  # the sources of the teaching data
 media_pkgs=(imagemagick espeak-ng sox fp-utils)
+bench_pkgs=(xvfb libxcb1-dev)  # the start-up benchmark's private X server and its timer
 
 wanted=()
 for group in "${@:-build}"; do
@@ -18,6 +19,7 @@ for group in "${@:-build}"; do
     run)   wanted+=("${build_pkgs[@]}" "${run_pkgs[@]}") ;;
     data)  wanted+=("${build_pkgs[@]}" "${data_pkgs[@]}") ;;
     media) wanted+=("${build_pkgs[@]}" "${media_pkgs[@]}") ;;
+    bench) wanted+=("${build_pkgs[@]}" "${bench_pkgs[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
