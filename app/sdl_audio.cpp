@@ -1,10 +1,11 @@
-// SDL2_mixer sound device: one open file at a time, opened anew for every cue; the library loads at the first.
+// SDL2_mixer sound device: one open file at a time, opened anew for every cue; the library loads at
+// the first.
 #include "app/sdl_audio.h"
-
-#include "app/sdl_library.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "app/sdl_library.h"
 
 namespace tavrel {
 namespace {
@@ -18,7 +19,8 @@ constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
 
 std::string lower_extension(const std::filesystem::path& file) {
   std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   return ext;
 }
 
@@ -61,15 +63,16 @@ void SdlAudio::ensure_device() {
 
 void SdlAudio::open(const std::filesystem::path& file) {
   close();
-  if (!std::filesystem::exists(file))
-    throw MediaError("找不到声音文件：" + file.string());
+  if (!std::filesystem::exists(file)) throw MediaError("找不到声音文件：" + file.string());
   ensure_device();
   if (lower_extension(file) == ".wav") {
     chunk_ = sdl_mixer().load_wav_rw(sdl_mixer().rw_from_file(file.c_str(), "rb"), 1);
-    if (!chunk_) throw MediaError("无法打开声音文件 " + file.string() + "：" + sdl_mixer().get_error());
+    if (!chunk_)
+      throw MediaError("无法打开声音文件 " + file.string() + "：" + sdl_mixer().get_error());
   } else {
     music_ = sdl_mixer().load_mus(file.c_str());
-    if (!music_) throw MediaError("无法打开声音文件 " + file.string() + "：" + sdl_mixer().get_error());
+    if (!music_)
+      throw MediaError("无法打开声音文件 " + file.string() + "：" + sdl_mixer().get_error());
   }
 }
 

@@ -20,10 +20,12 @@ void resolve(void* library, const char* name, Function& function) {
   if (!function) throw MediaError(std::string("声音库缺少函数 ") + name);
 }
 
-// SDL's own functions come from the library SDL2_mixer depends on; dlsym searches it through the handle.
+// SDL's own functions come from the library SDL2_mixer depends on; dlsym searches it through the
+// handle.
 SdlMixerApi load() {
   void* library = dlopen(kSdlMixerLibrary, RTLD_NOW | RTLD_LOCAL);
-  if (!library) throw MediaError(std::string("无法载入声音库 ") + kSdlMixerLibrary + "：" + dlerror());
+  if (!library)
+    throw MediaError(std::string("无法载入声音库 ") + kSdlMixerLibrary + "：" + dlerror());
   SdlMixerApi api{};
   resolve(library, "SDL_InitSubSystem", api.init_subsystem);
   resolve(library, "SDL_QuitSubSystem", api.quit_subsystem);

@@ -1,4 +1,5 @@
-// SDL2_mixer loaded when the first sound is opened, so that its library chain stays out of start-up.
+// SDL2_mixer loaded when the first sound is opened, so that its library chain stays out of
+// start-up.
 #pragma once
 
 #include <SDL.h>

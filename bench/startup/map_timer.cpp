@@ -1,9 +1,14 @@
-// Starts a program and times exec to the first mapping of one of its top-level windows, then reads its memory.
+// Starts a program and times exec to the first mapping of one of its top-level windows, then reads
+// its memory.
 //
 // Usage: map_timer SETTLE_MS PROGRAM [ARGS...]
-// Prints one line: "map_ms=<ms> rss_kib=<KiB>". The display is $DISPLAY; no window manager is expected,
-// so top-level windows are children of the root window and their MapNotify arrives through the root's
-// SubstructureNotify. A window counts as the program's when its _NET_WM_PID is the child's pid.
+// Prints one line: "map_ms=<ms> rss_kib=<KiB>". The display is $DISPLAY; no window manager is
+// expected, so top-level windows are children of the root window and their MapNotify arrives
+// through the root's SubstructureNotify. A window counts as the program's when its _NET_WM_PID is
+// the child's pid.
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <cerrno>
@@ -17,10 +22,6 @@
 #include <string>
 #include <thread>
 
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -30,7 +31,8 @@ using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t intern_atom(xcb_connection_t* connection, const char* name) {
   XcbReply<xcb_intern_atom_reply_t> reply(
-      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr),
+      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                            nullptr),
       &std::free);
   return reply ? reply->atom : XCB_ATOM_NONE;
 }
@@ -38,8 +40,9 @@ xcb_atom_t intern_atom(xcb_connection_t* connection, const char* name) {
 // The pid a window's client wrote into _NET_WM_PID, or -1. Qt sets it before it maps the window.
 long window_pid(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t pid_atom) {
   XcbReply<xcb_get_property_reply_t> reply(
-      xcb_get_property_reply(connection,
-                             xcb_get_property(connection, 0, window, pid_atom, XCB_ATOM_CARDINAL, 0, 1), nullptr),
+      xcb_get_property_reply(
+          connection, xcb_get_property(connection, 0, window, pid_atom, XCB_ATOM_CARDINAL, 0, 1),
+          nullptr),
       &std::free);
   if (!reply || xcb_get_property_value_length(reply.get()) < 4) return -1;
   return *static_cast<uint32_t*>(xcb_get_property_value(reply.get()));
@@ -86,20 +89,23 @@ int main(int argc, char** argv) {
   const pid_t child = start(argv + 2);
   double map_ms = -1;
   pollfd display{xcb_get_file_descriptor(connection), POLLIN, 0};
-  while (map_ms < 0 && waitpid(child, nullptr, WNOHANG) == 0 && !xcb_connection_has_error(connection)) {
+  while (map_ms < 0 && waitpid(child, nullptr, WNOHANG) == 0 &&
+         !xcb_connection_has_error(connection)) {
     // Wakes on X events; the timeout only notices a program that died without a window.
     poll(&display, 1, 200);
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
       const Clock::time_point seen = Clock::now();
       const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-      const xcb_window_t window = mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
+      const xcb_window_t window =
+          mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
       std::free(event);
       if (map_ms < 0 && mapped && window_pid(connection, window, pid_atom) == child)
         map_ms = std::chrono::duration<double, std::milli>(seen - started).count();
     }
   }
   if (map_ms < 0) {
-    std::fprintf(stderr, "map_timer: the program ended or the display closed before a window was mapped\n");
+    std::fprintf(stderr,
+                 "map_timer: the program ended or the display closed before a window was mapped\n");
     kill(child, SIGKILL);
     return 1;
   }
