@@ -1,4 +1,5 @@
-// The launcher: hover previews, the intro animation, documents, the online page and the exit question.
+// The launcher: hover previews, the intro animation, documents, the online page and the exit
+// question.
 #include "app/face01.h"
 
 #include <QCloseEvent>
@@ -51,16 +52,23 @@ Tpreface01::Tpreface01(QWidget* parent)
   SpeedButton3 = make_button("SpeedButton3", {83, 245, 106, 39});
   SpeedButton4 = make_button("SpeedButton4", {83, 304, 106, 39});
   SpeedButton5 = make_button("SpeedButton5", {83, 363, 106, 39});
+  SpeedButton9 = make_button("SpeedButton9", {491, 639, 78, 34});
   SpeedButton8 = make_button("SpeedButton8", {611, 639, 78, 34});
   SpeedButton6 = make_button("SpeedButton6", {731, 639, 78, 34});
   SpeedButton7 = make_button("SpeedButton7", {847, 639, 78, 34});
   const std::pair<QPushButton*, void (Tpreface01::*)()> clicks[] = {
-      {SpeedButton1, &Tpreface01::SpeedButton1Click}, {SpeedButton2, &Tpreface01::SpeedButton2Click},
-      {SpeedButton3, &Tpreface01::SpeedButton3Click}, {SpeedButton4, &Tpreface01::SpeedButton4Click},
-      {SpeedButton5, &Tpreface01::SpeedButton5Click}, {SpeedButton6, &Tpreface01::SpeedButton6Click},
-      {SpeedButton7, &Tpreface01::SpeedButton7Click}, {SpeedButton8, &Tpreface01::SpeedButton8Click}};
+      {SpeedButton1, &Tpreface01::SpeedButton1Click},
+      {SpeedButton2, &Tpreface01::SpeedButton2Click},
+      {SpeedButton3, &Tpreface01::SpeedButton3Click},
+      {SpeedButton4, &Tpreface01::SpeedButton4Click},
+      {SpeedButton5, &Tpreface01::SpeedButton5Click},
+      {SpeedButton6, &Tpreface01::SpeedButton6Click},
+      {SpeedButton7, &Tpreface01::SpeedButton7Click},
+      {SpeedButton8, &Tpreface01::SpeedButton8Click},
+      {SpeedButton9, &Tpreface01::SpeedButton9Click}};
   for (auto [button, handler] : clicks)
-    connect(button, &QPushButton::clicked, this, tavrel::guard([this, handler] { (this->*handler)(); }));
+    connect(button, &QPushButton::clicked, this,
+            tavrel::guard([this, handler] { (this->*handler)(); }));
 
   ShockwaveFlash1 = new FlashPlayer(this);
   ShockwaveFlash1->setObjectName("ShockwaveFlash1");
@@ -127,7 +135,8 @@ void Tpreface01::Image1MouseMove() {
 void Tpreface01::SpeedButtonMouseMove(int number) {
   std::string picture = "images\\" + std::to_string(number) + ".jpg";
   auto file = tavrel::resolve_path(picture);
-  if (std::filesystem::exists(file)) Image2->setPixmap(QPixmap(QString::fromStdString(file.string())));
+  if (std::filesystem::exists(file))
+    Image2->setPixmap(QPixmap(QString::fromStdString(file.string())));
   if (number == 1) ShockwaveFlash1->show();
 }
 
@@ -148,6 +157,7 @@ void Tpreface01::SpeedButton4Click() { open_modal("Tform_test"); }
 void Tpreface01::SpeedButton6Click() { open_modal("TAbout"); }
 void Tpreface01::SpeedButton7Click() { close(); }
 void Tpreface01::SpeedButton8Click() { open_document("readme.chm"); }
+void Tpreface01::SpeedButton9Click() { open_modal("TFHistory"); }
 
 void Tpreface01::SpeedButton5Click() {
   auto ini = tavrel::resolve_path(program_dir_ + "Server.ini");
@@ -164,6 +174,8 @@ bool Tpreface01::FormCloseQuery() {
 void Tpreface01::closeEvent(QCloseEvent* event) {
   bool may_close = false;
   tavrel::guarded([&] { may_close = FormCloseQuery(); });
-  if (may_close) event->accept();
-  else event->ignore();
+  if (may_close)
+    event->accept();
+  else
+    event->ignore();
 }

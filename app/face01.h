@@ -23,6 +23,7 @@ class Tpreface01 : public QWidget {
   QLabel* Image2;
   QPushButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
       *SpeedButton6, *SpeedButton7, *SpeedButton8;
+  QPushButton* SpeedButton9;  // the learning history, first of the bottom row
   FlashPlayer* ShockwaveFlash1;
 
  public slots:
@@ -37,6 +38,7 @@ class Tpreface01 : public QWidget {
   void SpeedButton6Click();
   void SpeedButton7Click();
   void SpeedButton8Click();
+  void SpeedButton9Click();
   // Asks before the launcher closes; true lets it close.
   bool FormCloseQuery();
 

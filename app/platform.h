@@ -50,6 +50,11 @@ class Platform {
   // platform's own dialog it leaves the chosen file's folder as the current directory.
   virtual std::optional<std::filesystem::path> open_file(QWidget* parent, const QString& title,
                                                          const QString& filter) = 0;
+  // The file-save dialog, offering `suggested_name`; nothing when cancelled. The current
+  // directory stays as it was.
+  virtual std::optional<std::filesystem::path> save_file(QWidget* parent, const QString& title,
+                                                         const QString& filter,
+                                                         const QString& suggested_name) = 0;
   virtual std::optional<QColor> choose_color(QWidget* parent, const QColor& initial) = 0;
   // The shell's default action on a file path or web address; the result is not reported.
   virtual void shell_open(QWidget* parent, const QString& target) = 0;

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -36,21 +37,30 @@ constexpr ButtonText kButtons[] = {
 
 QMessageBox::StandardButtons standard_buttons(MsgButtons buttons) {
   switch (buttons) {
-    case MsgButtons::Ok: return QMessageBox::Ok;
-    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::Ok:
+      return QMessageBox::Ok;
+    case MsgButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
 
 QMessageBox::Icon box_icon(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::None:
+      return QMessageBox::NoIcon;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
@@ -115,6 +125,17 @@ std::optional<std::filesystem::path> RealPlatform::open_file(QWidget* parent, co
   std::error_code ec;
   std::filesystem::current_path(file.parent_path(), ec);
   return file;
+}
+
+std::optional<std::filesystem::path> RealPlatform::save_file(QWidget* parent, const QString& title,
+                                                             const QString& filter,
+                                                             const QString& suggested_name) {
+  QFileDialog dialog(parent, title, QDir::homePath() + '/' + suggested_name, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 500));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
 }
 
 std::optional<QColor> RealPlatform::choose_color(QWidget* parent, const QColor& initial) {

@@ -18,6 +18,9 @@ class RealPlatform : public Platform {
                                    const QString& initial) override;
   std::optional<std::filesystem::path> open_file(QWidget* parent, const QString& title,
                                                  const QString& filter) override;
+  std::optional<std::filesystem::path> save_file(QWidget* parent, const QString& title,
+                                                 const QString& filter,
+                                                 const QString& suggested_name) override;
   std::optional<QColor> choose_color(QWidget* parent, const QColor& initial) override;
   void shell_open(QWidget* parent, const QString& target) override;
   AudioBackend& audio() override { return audio_; }

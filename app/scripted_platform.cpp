@@ -32,7 +32,7 @@ MsgResult ScriptedPlatform::message_box(QWidget*, const QString& text, const QSt
     return answer;
   }
   return (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel) ? MsgResult::Yes
-                                                                                : MsgResult::Ok;
+                                                                              : MsgResult::Ok;
 }
 
 template <typename T>
@@ -59,11 +59,20 @@ std::optional<std::filesystem::path> ScriptedPlatform::open_file(QWidget*, const
   return answer;
 }
 
+std::optional<std::filesystem::path> ScriptedPlatform::save_file(QWidget*, const QString&,
+                                                                 const QString&,
+                                                                 const QString& suggested_name) {
+  save_suggestions.push_back(suggested_name);
+  return take(save_answers);
+}
+
 std::optional<QColor> ScriptedPlatform::choose_color(QWidget*, const QColor&) {
   return take(color_answers);
 }
 
-void ScriptedPlatform::shell_open(QWidget*, const QString& target) { shell_targets.push_back(target); }
+void ScriptedPlatform::shell_open(QWidget*, const QString& target) {
+  shell_targets.push_back(target);
+}
 
 int ScriptedPlatform::random(int n) {
   if (n <= 0) throw std::invalid_argument("random range must be positive");

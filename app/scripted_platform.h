@@ -17,10 +17,10 @@ class RecordingAudio : public AudioBackend {
   void play() override;
   void close() override;
 
-  std::vector<std::string> log;          // "open <file>", "play", "close <file>"
-  std::filesystem::path open_file_;      // empty when closed
-  std::filesystem::path playing_;        // what sounds now; empty when silent
-  bool playable_ = true;                 // what can_play reports for an open file
+  std::vector<std::string> log;      // "open <file>", "play", "close <file>"
+  std::filesystem::path open_file_;  // empty when closed
+  std::filesystem::path playing_;    // what sounds now; empty when silent
+  bool playable_ = true;             // what can_play reports for an open file
 };
 
 class ScriptedPlatform : public Platform {
@@ -37,6 +37,9 @@ class ScriptedPlatform : public Platform {
                                    const QString& initial) override;
   std::optional<std::filesystem::path> open_file(QWidget* parent, const QString& title,
                                                  const QString& filter) override;
+  std::optional<std::filesystem::path> save_file(QWidget* parent, const QString& title,
+                                                 const QString& filter,
+                                                 const QString& suggested_name) override;
   std::optional<QColor> choose_color(QWidget* parent, const QColor& initial) override;
   void shell_open(QWidget* parent, const QString& target) override;
   AudioBackend& audio() override { return audio_; }
@@ -52,11 +55,13 @@ class ScriptedPlatform : public Platform {
   std::deque<std::optional<QString>> input_answers;
   std::deque<std::optional<std::filesystem::path>> file_answers;
   std::deque<std::optional<QColor>> color_answers;
+  std::deque<std::optional<std::filesystem::path>> save_answers;
   // Values random() returns in order (each taken modulo n); after them, 0.
   std::deque<int> random_values;
 
   std::vector<MessageCall> messages;
   std::vector<QString> input_prompts;
+  std::vector<QString> save_suggestions;  // the names the save dialogs offered
   std::vector<QString> shell_targets;
   RecordingAudio audio_;
   QDateTime now_{QDate(2026, 1, 5), QTime(9, 30, 0)};

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QVariant>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "article/test_color.h"
 #include "article/test_help.h"
 #include "article/test_result.h"
+#include "common/data_path.h"
 #include "dictionary/erfenfa.h"
 #include "drills/UPhb.h"
 #include "drills/UPhbIn.h"
@@ -24,6 +26,9 @@
 #include "drills/Unitdelait.h"
 #include "drills/Unitstop.h"
 #include "drills/shezhi.h"
+#include "history/UHistory.h"
+#include "history/history_store.h"
+#include "history/recorder.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/hot.h"
@@ -48,24 +53,15 @@ WindowEntry window(T*& global) {
 const std::vector<WindowEntry>& window_order() {
   static const std::vector<WindowEntry> order = {
       window(preface01),  // the main window
-      window(form_sz),
-      window(Form2),
-      window(Form_change),
-      window(Form_result),
-      window(form_test),
-      window(form_color),
-      window(Formstop),
-      window(formdelait),
-      window(About),
-      window(FormSM),
-      window(form_help),
-      window(highscore),
-      window(FPhbin),
-      window(FPhb),
+      window(form_sz),   window(Form2),      window(Form_change), window(Form_result),
+      window(form_test), window(form_color), window(Formstop),    window(formdelait),
+      window(About),     window(FormSM),     window(form_help),   window(highscore),
+      window(FPhbin),    window(FPhb),
       window(Fhelp),      // 16
       window(FHot_Sort),  // 17
       window(FHot),       // 18
-      window(Form1),      // 19, created last
+      window(Form1),      // 19, the last of the original nineteen
+      window(FHistory),   // the learning history, which reads no other window
   };
   return order;
 }
@@ -105,6 +101,8 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 
 int run_program(QApplication& app) {
   app.setWindowIcon(QIcon(QStringLiteral(":/images/tavrel.png")));
+  history::set_history_file(history::history_path(
+      program_dir_from(QCoreApplication::applicationFilePath().toStdString())));
   create_windows();
   two = new Ttwo;
   preface01->show();

@@ -7,10 +7,27 @@
 
 namespace tavrel::article {
 
+std::string time_text(int minutes, int seconds) {
+  return seconds == 0 ? std::to_string(minutes) + "分钟"
+                      : std::to_string(minutes) + "分" + std::to_string(seconds) + "秒";
+}
+
+KeystrokeFigures keystroke_figures(int keystrokes, int typed, int seconds) {
+  KeystrokeFigures f;
+  const std::int64_t hundred_keys = static_cast<std::int64_t>(keystrokes) * 100;
+  if (seconds > 0) f.per_second = static_cast<int>(round_half_even(hundred_keys, seconds));
+  if (typed > 0) f.per_char = static_cast<int>(round_half_even(hundred_keys, typed));
+  return f;
+}
+
+std::string hundredths_text(int hundredths) {
+  const std::string cents = std::to_string(hundredths % 100);
+  return std::to_string(hundredths / 100) + "." + (cents.size() < 2 ? "0" : "") + cents;
+}
+
 ReportValues report_values(int typed, int wrong, int minutes, int seconds) {
   ReportValues v;
-  v.time = seconds == 0 ? std::to_string(minutes) + "分钟"
-                        : std::to_string(minutes) + "分" + std::to_string(seconds) + "秒";
+  v.time = time_text(minutes, seconds);
   v.total = typed;
   v.wrong = wrong;
   v.right = typed - wrong;

@@ -16,6 +16,7 @@
 #include "article/top_ten.h"
 #include "common/data_path.h"
 #include "dictionary/erfenfa.h"
+#include "history/recorder.h"
 
 TForm_result* Form_result = nullptr;
 
@@ -39,36 +40,38 @@ QLabel* add_label(QWidget* parent, const QString& text, QRect place, const char*
 TForm_result::TForm_result(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm_result");
   setWindowTitle(QStringLiteral("测试报告"));
-  setFixedSize(420, 470);
+  setFixedSize(420, 526);
   setFont(tavrel::song_font(12));
 
   auto* title = add_label(this, QStringLiteral("测试结果报告"), {0, 10, 420, 30});
   title->setAlignment(Qt::AlignCenter);
   title->setFont(tavrel::song_font(16));
-  const char* rows[] = {"测试时间", "输入总数", "输错个数", "正确个数", "正 确 率", "打字速度"};
-  const char* names[] = {"Ltime", "Ltotal", "Lwrong", "LRight", "LL", "LRate"};
-  QLabel** values[] = {&Ltime, &Ltotal, &Lwrong, &LRight, &LL, &LRate};
-  for (int i = 0; i < 6; ++i) {
+  const char* rows[] = {"测试时间", "输入总数", "输错个数", "正确个数",
+                        "正 确 率", "打字速度", "击键", "码长"};
+  const char* names[] = {"Ltime", "Ltotal", "Lwrong", "LRight",
+                         "LL",    "LRate",  "LKeys",  "LCodeLength"};
+  QLabel** values[] = {&Ltime, &Ltotal, &Lwrong, &LRight, &LL, &LRate, &LKeys, &LCodeLength};
+  for (int i = 0; i < 8; ++i) {
     add_label(this, QString::fromUtf8(rows[i]) + QStringLiteral("："), {60, 50 + 28 * i, 110, 24});
     *values[i] = add_label(this, QString(), {180, 50 + 28 * i, 200, 24}, names[i]);
   }
-  lbSorry = add_label(this, QStringLiteral("很遗憾，未能进前十！"), {60, 222, 300, 24}, "lbSorry");
+  lbSorry = add_label(this, QStringLiteral("很遗憾，未能进前十！"), {60, 278, 300, 24}, "lbSorry");
   QPalette red = lbSorry->palette();
   red.setColor(QPalette::WindowText, Qt::red);
   lbSorry->setPalette(red);
   lbSorry->hide();
-  add_label(this, QStringLiteral("勘误表"), {20, 252, 80, 24});
-  add_label(this, QStringLiteral("（按回车得正码）"), {100, 252, 200, 24});
+  add_label(this, QStringLiteral("勘误表"), {20, 308, 80, 24});
+  add_label(this, QStringLiteral("（按回车得正码）"), {100, 308, 200, 24});
   Mresult = new QPlainTextEdit(this);
   Mresult->setObjectName("Mresult");
   Mresult->setReadOnly(true);
   Mresult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Mresult->setGeometry(20, 278, 380, 130);
+  Mresult->setGeometry(20, 334, 380, 130);
   Mresult->installEventFilter(this);
   SpeedButton1 = new QToolButton(this);
   SpeedButton1->setObjectName("SpeedButton1");
   SpeedButton1->setText(QStringLiteral("关闭"));
-  SpeedButton1->setGeometry(160, 420, 100, 32);
+  SpeedButton1->setGeometry(160, 476, 100, 32);
   connect(SpeedButton1, &QToolButton::clicked, this,
           tavrel::guard([this] { SpeedButton1Click(); }));
   FormCreate();
@@ -113,6 +116,14 @@ void TForm_result::FormShow() {
   // A test shorter than a second has no speed of its own; it must not file the previous one.
   tavrel::article::speed = values.speed;
   LRate->setText(QStringLiteral("%1字/分").arg(tavrel::article::speed));
+  const int test_seconds = minutes * 60 + seconds;
+  const int keystrokes = form_test->session.keystrokes;
+  const auto keys = tavrel::article::keystroke_figures(keystrokes, typed, test_seconds);
+  LKeys->setText(QString::fromStdString(tavrel::article::hundredths_text(keys.per_second)) +
+                 QStringLiteral("键/秒"));
+  LCodeLength->setText(QString::fromStdString(tavrel::article::hundredths_text(keys.per_char)) +
+                       QStringLiteral("键/字"));
+  record_history(values, test_seconds, keystrokes);
   if (tavrel::article::speed == 0) {
     lbSorry->hide();
     return;
@@ -128,6 +139,20 @@ void TForm_result::FormShow() {
   tavrel::article::entry_pending = true;
   if (highscore) highscore->exec();
   lbSorry->hide();
+}
+
+// The test reached its report: the learning history keeps it, whatever the top ten decides.
+void TForm_result::record_history(const tavrel::article::ReportValues& values, int seconds,
+                                  int keystrokes) {
+  tavrel::history::ArticleTest test;
+  test.article = std::filesystem::path(form_test->article_path).filename().string();
+  test.seconds = seconds;
+  test.typed = values.total;
+  test.wrong = values.wrong;
+  test.speed = values.speed;
+  test.rate = values.rate;
+  test.keystrokes = keystrokes;
+  tavrel::history::record(test);
 }
 
 void TForm_result::SpeedButton1Click() { close(); }

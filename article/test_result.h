@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <string>
 
+#include "article/report.h"
+
 namespace tavrel::article {
 // The last test's speed and a qualifying learner's name, read by the top-ten window.
 extern int speed;
@@ -20,6 +22,7 @@ class TForm_result : public QDialog {
   explicit TForm_result(QWidget* parent = nullptr);
 
   QLabel *Ltime, *Ltotal, *Lwrong, *LRight, *LL, *LRate;
+  QLabel *LKeys, *LCodeLength;  // keystrokes per second, keystrokes per character typed
   QLabel* lbSorry;
   QPlainTextEdit* Mresult;
   QToolButton* SpeedButton1;
@@ -41,6 +44,7 @@ class TForm_result : public QDialog {
  private:
   bool FormKeyPress(QKeyEvent* event);
   void show_errata();
+  void record_history(const tavrel::article::ReportValues& values, int seconds, int keystrokes);
 };
 
 extern TForm_result* Form_result;

@@ -32,6 +32,7 @@ TypingSession::KeyResult TypingSession::key_press(char k, bool start_visible, bo
   if (start_visible) return {false, k};
   // Without the box there is nothing to type into; Enter too is ignored then.
   if (!box_visible) return {false, k};
+  ++keystrokes;
   if (k == kEnter) k = ' ';
   const int itemcount = dictionary_ ? dictionary_->itemcount : 0;
   if (choosing && k == '+' && itemcount - 1 > page_last) next_page();
@@ -189,8 +190,7 @@ void TypingSession::withdraw() {
   bool lowered = false;
   if (!box.line(cur_line).empty()) {
     const int above = static_cast<int>(box.line(cur_line - 1).size());
-    const std::string learner_char =
-        box.bytes_at(cur_pos - 2 + above + ArticleBox::kBreakWidth, 2);
+    const std::string learner_char = box.bytes_at(cur_pos - 2 + above + ArticleBox::kBreakWidth, 2);
     if (dict_compare(article_char, learner_char) != 0 && wrong > 0) {
       --wrong;
       lowered = true;
@@ -206,7 +206,7 @@ void TypingSession::withdraw() {
 
 bool TypingSession::tick() {
   if (clock_text == "0:00") {
-    typed = wrong = 0;
+    typed = wrong = keystrokes = 0;
     elapsed_minutes = elapsed_seconds = 0;
   }
   if (++elapsed_seconds == 60) {
@@ -221,7 +221,7 @@ bool TypingSession::tick() {
 void TypingSession::restart_clock() {
   errata.clear();
   progress = 0;
-  typed = wrong = 0;
+  typed = wrong = keystrokes = 0;
   clock_text = "0:00";
   elapsed_minutes = elapsed_seconds = 0;
 }

@@ -55,12 +55,15 @@ class TypingSession {
   int cur_line = 1;
   int page_first = 0, page_last = 0;
 
-  std::string code;            // the code field
-  std::string candidate_line;  // GBK
+  std::string code;                            // the code field
+  std::string candidate_line;                  // GBK
   bool show_left = false, show_right = false;  // Bleft, bright
   bool segment_enabled = true;                 // BitBtn1
 
   int typed = 0, wrong = 0;  // the counters alread and wrong
+  // Keys of the test that the key rules consumed or passed on to the code field; they start
+  // again with the other counters.
+  int keystrokes = 0;
   std::vector<std::string> errata;  // article character + "(" + typed + ")", in typing order
 
   std::string clock_text = "0:00";  // Lgo

@@ -638,6 +638,7 @@ void TForm1::fresh_start() {
   const drills::DrillKindInfo& kind = drills::drill_kind(DrillKind);
   say(kind.title_at_start, "按F1键帮助");
   ItemsTotal = ItemsLeft = kind.items;
+  start_history();
   try {
     fill_board();
   } catch (...) {
@@ -781,6 +782,7 @@ void TForm1::Timer1Timer() {
     Editinput->setEnabled(false);
     Editinput2->setEnabled(false);
     Labelhint1->setEnabled(false);  // the basic box waits for 继续 as well
+    record_history(false);
     cue(kCueTimeUp);
   }
 }
@@ -1013,6 +1015,7 @@ void TForm1::judge(Family family, const QString& typed) {
 
 void TForm1::wrong_answer(Family family) {
   QLineEdit* box = box_of(family);
+  ++RunErrors;
   const drills::WrongAnswer wrong =
       drills::count_wrong_answer(family, errors_of(family), auto_hint_on(), HintAfter);
   if (family == Family::kBasic) box->clear();
@@ -1063,6 +1066,7 @@ void TForm1::complete_picture_run() {
   // No item is left to answer or pause for.
   Labelhint1->setEnabled(false);
   SBtnPause->setEnabled(false);
+  record_history(true);
   cue(kCueWin);
   say(" 太棒了！", " 继续训练吗？", " 按《开始》键");
 }
@@ -1098,6 +1102,7 @@ void TForm1::complete_typed_run() {
   SBtnStart->setEnabled(true);
   SBtnPause->setEnabled(false);
   say("太棒了！", "想继续训练吗？", "请按《开始》键");
+  record_history(true);
   record_check();
 }
 
@@ -1116,6 +1121,7 @@ void TForm1::help_key(Family family) {
   const std::string& code = cell_code(family, CurrentCell);
   QLineEdit* box = box_of(family);
   after_help_of(family) = true;
+  count_hint();
   if (family != Family::kBasic) {
     const drills::Item item{cell_text(family, CurrentCell), code};
     if (family == Family::kCharacter) {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,12 @@ class TForm1 : public QDialog {
   int BasicErrors = 0, CharErrors = 0, WordErrors = 0;
 
   tavrel::drills::HelpLists HelpLists;
+
+  // What the learning history keeps of the run: wrong answers, items help was asked for, and
+  // the history row written when its time ran out (rewritten when it ends again).
+  int RunErrors = 0, RunHints = 0;
+  int HintCell = -1;  // the cell help was last asked for, counted once
+  std::int64_t HistoryRow = 0;
 
   QTabWidget* TabbedNotebook2;
   QFrame *Panel1, *Panel5, *Panel12;  // the boards: pictures, characters, words
@@ -165,6 +172,10 @@ class TForm1 : public QDialog {
   void complete_typed_run();
   void complete_picture_run();
   void record_check();
+  // Writes the run into the learning history (Unit1_history.cpp).
+  void record_history(bool completed);
+  void start_history();
+  void count_hint();
   void help_key(tavrel::drills::Family family);
 
   void set_cell_colour(QLabel* cell, const QColor& colour, bool opaque);

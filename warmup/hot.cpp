@@ -26,6 +26,7 @@
 #include "app/platform.h"
 #include "app/qt_text.h"
 #include "common/data_path.h"
+#include "history/recorder.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/layout.h"
@@ -659,6 +660,12 @@ void TFHot::Timer1Timer() {
   sync_timer();
   mark->hide();
   input->setReadOnly(true);
+  tavrel::history::WarmupGame finished;
+  finished.mode = game_.mode() == tavrel::warmup::Mode::Fun ? tavrel::history::kFunMode
+                                                            : tavrel::history::kClassicMode;
+  finished.seconds = game_.time_set();
+  finished.score = game_.hit_count();
+  tavrel::history::record(finished);
   if (!FHot_Sort) return;
   FHot_Sort->GameTime = std::to_string(game_.time_set()).substr(0, 10);
   FHot_Sort->GameScore = std::to_string(game_.hit_count()).substr(0, 10);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include "byte_helpers.h"
 #include "common/gbk.h"
@@ -18,13 +19,22 @@ namespace {
 using testing::gbk;
 using testing::hex;
 
+std::string strokes_for(const std::string& unihan);
+
 class GeneratorTest : public ::testing::Test {
  protected:
-  void generate(const std::string& unihan, const std::string& words, const std::string& article,
-                const ListSizes& sizes = {}) {
-    generate_data({dir_.write("src/unihan.txt", unihan), dir_.write("src/dict.txt", words),
-                   dir_.write("src/article.txt", article)},
-                  dir_.path() / "data", sizes);
+  // `readings` holds the kHanyuPinlu lines; every character with a four-corner value gets a
+  // single 横 as its strokes.
+  CharacterCodeFigures generate(const std::string& unihan, const std::string& words,
+                                const std::string& article, const ListSizes& sizes = {},
+                                const std::string& readings = "",
+                                const std::string& overrides = "") {
+    return generate_data(
+        {dir_.write("src/unihan.txt", unihan), dir_.write("src/readings.txt", readings),
+         dir_.write("src/strokes.tsv", strokes_for(unihan)),
+         dir_.write("src/overrides.tsv", overrides), dir_.write("src/dict.txt", words),
+         dir_.write("src/article.txt", article), {}},
+        dir_.path() / "data", sizes);
   }
   std::string output(const std::string& relative) { return dir_.read("data/" + relative); }
   std::vector<dict::DictRecord> records(const std::string& relative, int file_number) {
@@ -51,6 +61,27 @@ std::string word_line(const std::string& utf8, int frequency) {
   return utf8 + " " + std::to_string(frequency) + " n\n";
 }
 
+std::string code_point_of(const std::string& utf8) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(decode_utf8(utf8)));
+  return text;
+}
+
+std::string pinlu_line(const std::string& utf8, int count) {
+  return code_point_of(utf8) + "\tkHanyuPinlu\tzì(" + std::to_string(count) + ")\n";
+}
+
+// A single 横 as the strokes of every character that has a four-corner value.
+std::string strokes_for(const std::string& unihan) {
+  std::string lines;
+  std::istringstream in(unihan);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("U+", 0) != 0 || line.find("kFourCornerCode") == std::string::npos) continue;
+    lines += encode_utf8(std::stoul(line.substr(2), nullptr, 16)) + "\tj\t100,500 900,500\n";
+  }
+  return lines;
+}
+
 int count_code(const std::vector<dict::DictRecord>& records, const std::string& code) {
   return static_cast<int>(std::count_if(records.begin(), records.end(),
                                         [&](const dict::DictRecord& r) { return r.code == code; }));
@@ -61,7 +92,7 @@ bool has_text(const std::vector<dict::DictRecord>& records, const std::string& t
                      [&](const dict::DictRecord& r) { return r.text == text; });
 }
 
-// 丂 (U+4E02) is GBK but not GB2312; 传 has no value; 上 has two values, of which the first counts.
+// 丂 (U+4E02) is GBK but not GB2312; 传 has no value; 上 has two values, decided by the override.
 constexpr char kTinyUnihan[] =
     "# header\n"
     "U+4E00\tkFourCornerCode\t1000.0\n"
@@ -74,15 +105,26 @@ constexpr char kTinyUnihan[] =
     "U+5929\tkFourCornerCode\t1043.0\n";
 
 constexpr char kTinyWords[] =
-    "一 200 m\n人 150 n\n大 100 a\n上 100 f\n天 50 n\n"
+    "一 9 m\n人 9 n\n大 9 a\n上 9 f\n天 9 n\n"
     "人人 60 n\n大人 40 n\n天上 30 s\n上天 20 v\n一人 10 m\n"
-    "一天天 5 m\n大上天人 3 i\n一人大天上 7 l\n"
+    "一天天 5 d\n大上天人 6 i\n一人大天上 7 l\n"
     "丂人 99 n\n传人 99 n\nAB 99 eng\n大人 1000 n\n";
+
+constexpr char kTinyOverrides[] = "# hand decisions\n上\t2110.0\t-\t-\tthe simplified glyph\n";
+
+// The characters' counts in running text.
+const std::string kTinyReadings = pinlu_line("一", 200) + pinlu_line("人", 150) +
+                                  pinlu_line("大", 100) + pinlu_line("上", 100) +
+                                  pinlu_line("天", 50);
 
 TEST_F(GeneratorTest, TinySourcesGiveExactlyTheseFiles) {
   ListSizes sizes;
   sizes.two_char_words = 3;
-  generate(kTinyUnihan, kTinyWords, "天上，一人。\nOK", sizes);
+  const auto figures =
+      generate(kTinyUnihan, kTinyWords, "天上，一人。\nOK", sizes, kTinyReadings, kTinyOverrides);
+  EXPECT_EQ(figures.characters, 6);
+  EXPECT_EQ(figures.four_corner_by_hand, 1);
+  EXPECT_EQ(figures.attached_read, 1);  // 专
 
   auto rec = [](const char* packed, const char* text) { return hex(packed) + gbk(text); };
   auto fill = [](int n) { return std::string(n, '\xFF'); };
@@ -90,10 +132,10 @@ TEST_F(GeneratorTest, TinySourcesGiveExactlyTheseFiles) {
             rec("1F FF FF", "一") + rec("10 FF FF", "天") + rec("10 00 0F", "一") +
                 rec("10 43 0F", "天") + rec("2F FF FF", "上") + rec("21 10 0F", "上") +
                 rec("4F FF FF", "大") + rec("40 03 0F", "大") + rec("5F FF FF", "专") +
-                rec("50 30 FF", "专") + rec("8F FF FF", "人") + rec("80 00 0F", "人"));
+                rec("50 30 0F", "专") + rec("8F FF FF", "人") + rec("80 00 0F", "人"));
   EXPECT_EQ(output("hzlib/zh1.hz"), rec("40 03 0F", "大") + rec("80 00 0F", "人") +
                                         rec("21 10 0F", "上") + rec("10 43 0F", "天") +
-                                        rec("10 00 0F", "一") + rec("50 30 FF", "专"));
+                                        rec("10 00 0F", "一") + rec("50 30 0F", "专"));
   EXPECT_EQ(output("hzlib/zh2"), rec("10 08 00", "一人") + rec("10 42 11", "天上") +
                                      rec("12 FF FF", "天上") + rec("18 FF FF", "一人") +
                                      rec("21 FF FF", "上天") + rec("21 11 04", "上天") +
@@ -110,7 +152,7 @@ TEST_F(GeneratorTest, TinySourcesGiveExactlyTheseFiles) {
   auto line = [](const char* code, const char* text) { return code + gbk(text) + "\r\n"; };
   EXPECT_EQ(output("hzlib/z1.txt"), line("40030 ", "大") + line("80000 ", "人") +
                                         line("21100 ", "上") + line("10430 ", "天") +
-                                        line("10000 ", "一") + line("5030  ", "专"));
+                                        line("10000 ", "一") + line("50300 ", "专"));
   EXPECT_EQ(output("hzlib/z2.txt"), "");
   EXPECT_EQ(output("hzlib/z3.txt"), line("1     ", "一") + line("2     ", "上") +
                                         line("4     ", "大") + line("5     ", "专") +
@@ -131,10 +173,10 @@ TEST_F(GeneratorTest, TinySourcesGiveExactlyTheseFiles) {
 
 // 33 characters share one code; two-character and three-character words share another.
 TEST_F(GeneratorTest, EachScopeKeepsTheThirtyOneMostFrequentCandidatesOfACode) {
-  std::string unihan, words;
+  std::string unihan, words, readings;
   for (int i = 0; i < 33; ++i) {
     unihan += unihan_line(i, "1111.1");
-    words += word_line(nth_utf8(i), 1000 - i);
+    readings += pinlu_line(nth_utf8(i), 1000 - i);
   }
   const int p = 40, r = 50, q = 60;  // five characters each, codes starting 111, 12 and 222
   for (int i = 0; i < 5; ++i) {
@@ -148,7 +190,7 @@ TEST_F(GeneratorTest, EachScopeKeepsTheThirtyOneMostFrequentCandidatesOfACode) {
         word_line(nth_utf8(p + j / 5) + nth_utf8(r + j % 5) + nth_utf8(q + j % 3), 101 + 2 * j);
   }
   words += word_line(nth_utf8(32) + nth_utf8(q), 5000);  // made with a character that was cut
-  generate(unihan, words, "");
+  generate(unihan, words, "", {}, readings);
 
   auto chars = records("hzlib/zh1", 1);
   EXPECT_EQ(count_code(chars, "11111"), 31);
@@ -174,12 +216,13 @@ TEST_F(GeneratorTest, ShortCodesGoToTheMostFrequentCandidateStillFree) {
   std::string unihan = unihan_line(a, "1100.0") + unihan_line(b, "1100.1") +
                        unihan_line(c, "1200.0") + unihan_line(d, "3000.0") +
                        unihan_line(e, "3000.1");
-  std::string words = word_line(nth_utf8(a), 50) + word_line(nth_utf8(b), 40) +
-                      word_line(nth_utf8(c), 60) + word_line(nth_utf8(d), 10) +
-                      word_line(nth_utf8(e), 10) + word_line(nth_utf8(a) + nth_utf8(d), 5) +
+  std::string readings = pinlu_line(nth_utf8(a), 50) + pinlu_line(nth_utf8(b), 40) +
+                         pinlu_line(nth_utf8(c), 60) + pinlu_line(nth_utf8(d), 10) +
+                         pinlu_line(nth_utf8(e), 10);
+  std::string words = word_line(nth_utf8(a) + nth_utf8(d), 5) +
                       word_line(nth_utf8(b) + nth_utf8(e), 8) +
                       word_line(nth_utf8(c) + nth_utf8(d) + nth_utf8(a), 100);
-  generate(unihan, words, "");
+  generate(unihan, words, "", {}, readings);
 
   std::vector<dict::DictRecord> short_chars, short_words;
   for (const auto& rec : records("hzlib/zh1", 1))
@@ -219,9 +262,67 @@ TEST_F(GeneratorTest, WordsAreTakenOnlyWhenEveryCharacterHasACodeAndTheFilesCanH
   EXPECT_EQ(output("hzlib/c5.txt"), "121220" + gbk_from_utf8(repeat(8)) + "\r\n");
 }
 
+// Running-text counts order the characters; the word list's own single-character entries, where
+// mis-decoded text piled up counts, do not. Characters without a count follow by their in-word
+// occurrences. Names, floor-frequency guesses, rare places and number phrases are no words.
+TEST_F(GeneratorTest, CharactersRankByRunningTextAndOnlyCleanWordsAreTaken) {
+  std::string unihan;
+  for (int i = 0; i < 6; ++i) unihan += unihan_line(i, "1000.0");
+  const auto ch = [](int i) { return nth_utf8(i); };
+  std::string readings = pinlu_line(ch(0), 500) + pinlu_line(ch(1), 400);
+  std::string words = word_line(ch(5), 100000) +  // a mis-decoded single entry
+                      word_line(ch(2) + ch(3), 900) + word_line(ch(3) + ch(4), 900) + ch(0) +
+                      ch(1) + " 600 nr\n" +                // a person's name
+                      ch(1) + ch(0) + " 4 n\n" +           // at the floor
+                      ch(0) + ch(2) + " 49 ns\n" +         // a rare place
+                      ch(1) + ch(2) + " 50 ns\n" +         // a common one
+                      ch(0) + ch(1) + ch(2) + " 80 m\n" +  // a number phrase
+                      ch(0) + ch(3) + " 5 v\n";
+  generate(unihan, words, "", {}, readings);
+
+  std::vector<std::string> order;
+  for (const auto& r : records("hzlib/zh1", 1)) {
+    if (r.code.size() == 5) order.push_back(r.text);
+  }
+  // 0 before 1 by their counts, though 1 is in more words; 3, 2, 4 by their in-word counts
+  // (1805, 950, 900) scaled to running text by 0 and 1 (900 / 55, then a tenth); 5 has none.
+  EXPECT_EQ(order, (std::vector<std::string>{nth_gbk(3), nth_gbk(2), nth_gbk(4), nth_gbk(0),
+                                             nth_gbk(1), nth_gbk(5)}));
+  std::vector<std::string> taken;
+  for (int n = 2; n <= 3; ++n) {
+    for (const auto& r : records("hzlib/zh" + std::to_string(n) + ".hz", n)) {
+      taken.push_back(utf8_from_gbk(r.text));
+    }
+  }
+  std::sort(taken.begin(), taken.end());
+  std::vector<std::string> expected{ch(2) + ch(3), ch(3) + ch(4), ch(1) + ch(2), ch(0) + ch(3)};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(taken, expected);
+}
+
+// A second word list confirms the drill words: a word it does not know stays in the dictionary
+// but leaves the drill to the next one it knows.
+TEST_F(GeneratorTest, WordDrillsTakeOnlyWordsTheSecondListConfirms) {
+  const std::string unihan = unihan_line(0, "1000.0") + unihan_line(1, "2000.0");
+  const auto ch = [](int i) { return nth_utf8(i); };
+  const std::string words = word_line(ch(0) + ch(1), 90) + word_line(ch(1) + ch(0), 80) +
+                            word_line(ch(0) + ch(0), 70) + word_line(ch(0) + ch(1) + ch(0), 60);
+  const std::string confirming = ch(1) + ch(0) + "\t12\n" + ch(0) + ch(0) + "\n" + "AB 3\n";
+  ListSizes sizes;
+  sizes.two_char_words = 1;
+  generate_data({dir_.write("src/unihan.txt", unihan), dir_.write("src/readings.txt", ""),
+                 dir_.write("src/strokes.tsv", strokes_for(unihan)),
+                 dir_.write("src/overrides.tsv", ""), dir_.write("src/dict.txt", words),
+                 dir_.write("src/article.txt", ""), dir_.write("src/confirming.txt", confirming)},
+                dir_.path() / "data", sizes);
+  EXPECT_EQ(output("hzlib/c2.txt"), "200100" + nth_gbk(1) + nth_gbk(0) + "\r\n");
+  EXPECT_EQ(output("hzlib/c3.txt"), "");
+  EXPECT_TRUE(has_text(records("hzlib/zh2.hz", 2), nth_gbk(0) + nth_gbk(1)));
+}
+
 TEST_F(GeneratorTest, AnArticleWithAnUncodedCharacterStopsTheGenerationBeforeAnyFileIsWritten) {
   try {
-    generate(kTinyUnihan, kTinyWords, "天上人传人。");
+    generate(kTinyUnihan, kTinyWords, "天上人传人。", {}, kTinyReadings, kTinyOverrides);
     FAIL() << "generation went through";
   } catch (const std::runtime_error& error) {
     EXPECT_NE(std::string(error.what()).find("传"), std::string::npos) << error.what();

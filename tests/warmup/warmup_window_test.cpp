@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/scripted_platform.h"
+#include "history_file.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/hot.h"
@@ -296,6 +297,45 @@ TEST_F(WarmupWindow, AMissingFaceIsReportedAndTheBoxIsNotJudged) {
   EXPECT_TRUE(platform_->messages[0].text.contains(QStringLiteral("facelaugh.bmp")));
   EXPECT_EQ(score(), "-000");
   EXPECT_EQ(hot_->input->text(), QStringLiteral("111111"));
+}
+
+TEST_F(WarmupWindow, AFinishedFunGameIsOneRowInTheLearningHistory) {
+  ScopedHistoryFile kept(dir_.path() / "files" / "history.db");
+  hot_->NintereClick();
+  hot_->N11Click(hot_->N12);  // two minutes
+  platform_->random_values = {4};
+  hot_->startClick();
+  for (int hit = 0; hit < 3; ++hit) {
+    platform_->random_values.push_back(4);
+    type_keys(hot_, "4");
+  }
+  type_keys(hot_, "9");  // a miss
+  ticks(120);
+  EXPECT_TRUE(kept.load().games.empty()) << "the display shows zero, the game goes on";
+  ticks(1);
+  const history::History h = kept.load();
+  ASSERT_EQ(h.games.size(), 1u);
+  EXPECT_EQ(h.games[0].mode, history::kFunMode);
+  EXPECT_EQ(h.games[0].seconds, 120);
+  EXPECT_EQ(h.games[0].score, 3);
+  EXPECT_TRUE(FHot_Sort->isVisible()) << "the ranking entry opens as before";
+}
+
+TEST_F(WarmupWindow, AClassicGameStoppedByAModeChangeLeavesNoHistoryRow) {
+  ScopedHistoryFile kept(dir_.path() / "files" / "history.db");
+  hot_->startclassClick();
+  type_keys(hot_->input, "1");
+  ticks(10);
+  hot_->NintereClick();  // stops the game
+  EXPECT_TRUE(kept.load().games.empty());
+  hot_->NclassClick();
+  hot_->startclassClick();
+  type_keys(hot_->input, "1");
+  ticks(61);
+  const history::History h = kept.load();
+  ASSERT_EQ(h.games.size(), 1u);
+  EXPECT_EQ(h.games[0].mode, history::kClassicMode);
+  EXPECT_EQ(h.games[0].score, 0);
 }
 
 }  // namespace

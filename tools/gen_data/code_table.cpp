@@ -2,6 +2,7 @@
 #include "tools/gen_data/code_table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -14,12 +15,36 @@ namespace tavrel::gen {
 namespace {
 
 constexpr char kDigits[] = "0123456789";
+// A character the running-text counts miss is rarer than its in-word count suggests: the counts
+// cover every common character, so the fallback only orders the rare ones among themselves.
+constexpr double kFallbackShare = 0.1;
+// Word list entries at the list's floor are guesses, not counts; names are not words to learn.
+constexpr std::int64_t kLeastWordFrequency = 5;
+constexpr std::int64_t kLeastPlaceFrequency = 50;
 
-std::map<std::string, std::int64_t> single_char_frequencies(const std::vector<SourceWord>& list) {
-  std::map<std::string, std::int64_t> frequencies;
+// Counts in running text where the source has them; for the others their occurrences inside
+// the word list's words of two or more characters, scaled to running text by the characters that
+// have both.
+std::map<std::string, std::int64_t> character_frequencies(
+    const std::map<std::string, std::int64_t>& running_text, const std::vector<SourceWord>& list) {
+  std::map<std::string, std::int64_t> in_words;
   for (const auto& word : list) {
-    if (split_utf8(word.utf8).size() == 1) frequencies.emplace(word.utf8, word.frequency);
+    // Single-character entries are left out: mis-decoded text piled its counts on them.
+    auto parts = split_utf8(word.utf8);
+    if (!is_clean_word(word) || parts.size() < 2) continue;
+    for (const auto& part : parts) in_words[part] += word.frequency;
   }
+  double both_running = 0, both_in_words = 0;
+  for (const auto& [ch, count] : running_text) {
+    auto found = in_words.find(ch);
+    if (found != in_words.end()) both_running += count, both_in_words += found->second;
+  }
+  const double scale = both_in_words > 0 ? both_running / both_in_words : 1;
+  std::map<std::string, std::int64_t> frequencies;
+  for (const auto& [ch, count] : in_words) {
+    frequencies[ch] = static_cast<std::int64_t>(std::floor(count * scale * kFallbackShare));
+  }
+  for (const auto& [ch, count] : running_text) frequencies[ch] = count;
   return frequencies;
 }
 
@@ -56,8 +81,9 @@ bool starts_with(const std::string& text, const std::string& prefix) {
 }
 
 std::vector<Candidate> coded_characters(const std::map<std::string, std::string>& four_corner,
+                                        const std::map<std::string, std::int64_t>& running_text,
                                         const std::vector<SourceWord>& word_list) {
-  auto frequencies = single_char_frequencies(word_list);
+  auto frequencies = character_frequencies(running_text, word_list);
   std::vector<Candidate> chars;
   for (const auto& gb : gb2312_characters()) {
     auto code = four_corner.find(gb.utf8);
@@ -76,6 +102,7 @@ std::vector<Candidate> coded_words(const std::vector<SourceWord>& word_list,
                                    const std::map<std::string, std::string>& code_by_gbk) {
   std::vector<Candidate> words;
   for (const auto& source : word_list) {
+    if (!is_clean_word(source)) continue;
     auto parts = split_utf8(source.utf8);
     if (parts.size() < 2 || parts.size() > static_cast<std::size_t>(dict::kMaxWordChars)) continue;
     Candidate word{{}, {}, source.frequency, static_cast<int>(parts.size())};
@@ -122,6 +149,15 @@ void add_short_codes(CodeTable& table) {
 
 }  // namespace
 
+bool is_clean_word(const SourceWord& word) {
+  if (word.frequency < kLeastWordFrequency) return false;
+  if (word.tag == "nr" || word.tag == "nrfg" || word.tag == "nrt") return false;
+  if (word.tag == "ns" && word.frequency < kLeastPlaceFrequency) return false;
+  // Number phrases of three or more characters (二十万两) are fragments, not words.
+  if (word.tag == "m" && split_utf8(word.utf8).size() >= 3) return false;
+  return true;
+}
+
 bool ranks_before(const Candidate& a, const Candidate& b) {
   if (a.frequency != b.frequency) return a.frequency > b.frequency;
   return dict_less(a.text, b.text);
@@ -144,10 +180,11 @@ std::string word_code(const std::vector<std::string>& c) {
   }
 }
 
-CodeTable build_code_table(const std::map<std::string, std::string>& four_corner,
+CodeTable build_code_table(const std::map<std::string, std::string>& codes,
+                           const std::map<std::string, std::int64_t>& running_text,
                            const std::vector<SourceWord>& word_list) {
   CodeTable table;
-  table.characters = coded_characters(four_corner, word_list);
+  table.characters = coded_characters(codes, running_text, word_list);
   std::map<std::string, std::string> code_by_gbk;
   for (const auto& c : table.characters) code_by_gbk[c.text] = c.code;
   // Only characters in the table can be typed, so only words made of them are taken.

@@ -28,10 +28,17 @@ struct CodeTable {
   std::vector<Candidate> one_key_words;
 };
 
-// Builds the table from four-corner codes by character and the word list (both UTF-8 keyed).
-// A character's frequency is its own entry in the word list, 0 without one.
-CodeTable build_code_table(const std::map<std::string, std::string>& four_corner,
+// Builds the table from the full codes by character, the characters' counts in running text and
+// the word list (all UTF-8 keyed). A character without a running-text count is ranked by a tenth
+// of its occurrences in the list's words of two or more characters, scaled to running text by
+// the characters that have both; only clean words are taken.
+CodeTable build_code_table(const std::map<std::string, std::string>& codes,
+                           const std::map<std::string, std::int64_t>& running_text,
                            const std::vector<SourceWord>& word_list);
+
+// A word list entry worth learning: not a floor-frequency guess, a person's name, a rare place
+// name or a number phrase.
+bool is_clean_word(const SourceWord& word);
 
 // The code of a word of 2 to 13 characters from the full codes of its characters:
 // 2: three digits of each; 3: two of each; 4: two, two, one, one;

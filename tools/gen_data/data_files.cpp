@@ -72,7 +72,9 @@ std::vector<Candidate> most_frequent(const std::vector<Candidate>& ranked, std::
 }
 
 std::vector<Candidate> in_gb2312_order(std::vector<Candidate> chars, bool level_one) {
-  std::erase_if(chars, [&](const Candidate& c) { return is_level_one(c.text) != level_one; });
+  std::erase_if(chars, [&](const Candidate& c) {
+    return is_level_one(c.text) != level_one || is_bare_radical(c.text);
+  });
   std::sort(chars.begin(), chars.end(),
             [](const Candidate& a, const Candidate& b) { return dict_less(a.text, b.text); });
   return chars;
@@ -102,13 +104,17 @@ void write_dictionary_files(const CodeTable& table, const std::filesystem::path&
 }
 
 void write_drill_lists(const CodeTable& table, const ListSizes& sizes,
-                       const std::filesystem::path& data_dir) {
+                       const std::filesystem::path& data_dir,
+                       const std::set<std::string>& confirmed) {
   write_list(data_dir, kLevelOneList, in_gb2312_order(table.characters, true));
   write_list(data_dir, kLevelTwoList, in_gb2312_order(table.characters, false));
   write_list(data_dir, kOneKeyCharList, table.one_key_characters);
   write_list(data_dir, kTwoKeyCharList, table.two_key_characters);
   write_list(data_dir, kOneKeyWordList, table.one_key_words);
-  auto with_chars = [](int n) { return [n](const Candidate& w) { return w.chars == n; }; };
+  auto known = [&](const Candidate& w) { return confirmed.empty() || confirmed.contains(w.text); };
+  auto with_chars = [&](int n) {
+    return [n, known](const Candidate& w) { return w.chars == n && known(w); };
+  };
   write_list(data_dir, kTwoCharWordList,
              most_frequent(table.words, sizes.two_char_words, with_chars(2)));
   write_list(data_dir, kThreeCharWordList,
@@ -116,8 +122,8 @@ void write_drill_lists(const CodeTable& table, const ListSizes& sizes,
   write_list(data_dir, kFourCharWordList,
              most_frequent(table.words, sizes.four_char_words, with_chars(4)));
   write_list(data_dir, kLongWordList,
-             most_frequent(table.words, sizes.long_words, [](const Candidate& w) {
-               return w.chars >= 5 && w.chars <= static_cast<int>(kLongListMaxChars);
+             most_frequent(table.words, sizes.long_words, [&](const Candidate& w) {
+               return w.chars >= 5 && w.chars <= static_cast<int>(kLongListMaxChars) && known(w);
              }));
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,11 @@ inline constexpr DrillList kLongWordList{"hzlib\\c5.txt", 16};
 // "hzlib\zh1".."zh5" and "hzlib\zh1.hz".."zh5.hz" under `data_dir`.
 void write_dictionary_files(const CodeTable& table, const std::filesystem::path& data_dir);
 
-// "hzlib\z1.txt".."z4.txt" and "hzlib\c1.txt".."c5.txt" under `data_dir`.
+// "hzlib\z1.txt".."z4.txt" and "hzlib\c1.txt".."c5.txt" under `data_dir`. The word drills
+// c2-c5 take the most frequent words that `confirmed` (GBK) also holds; all when it is empty.
 void write_drill_lists(const CodeTable& table, const ListSizes& sizes,
-                       const std::filesystem::path& data_dir);
+                       const std::filesystem::path& data_dir,
+                       const std::set<std::string>& confirmed = {});
 
 // "files\phb.txt" as twelve blank records and an empty "files\record.dat".
 void write_record_files(const std::filesystem::path& data_dir);

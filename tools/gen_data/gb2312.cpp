@@ -1,6 +1,8 @@
 // Enumeration of GB2312's character rows through the program's GBK decoder.
 #include "tools/gen_data/gb2312.h"
 
+#include <string>
+
 #include "common/gbk.h"
 #include "tools/gen_data/sources.h"
 
@@ -13,6 +15,10 @@ constexpr unsigned char kLevelTwoLead = 0xD8;
 constexpr unsigned char kFirstTrail = 0xA1;
 constexpr unsigned char kLastTrail = 0xFE;
 constexpr char32_t kReplacement = 0xFFFD;
+// GB2312's radicals and components that running text never uses on their own (none of them has
+// a running-text count in Unihan's kHanyuPinlu).
+constexpr std::string_view kBareRadicals =
+    "丨丿丶亠冫冖讠凵卩阝刂勹匚厶廴艹廾扌彳彡犭夂饣忄丬氵宀辶彐屮纟灬礻疒衤钅亻攵殳肀虍冂尢";
 
 }  // namespace
 
@@ -32,6 +38,14 @@ std::vector<Gb2312Char> gb2312_characters() {
     }
   }
   return chars;
+}
+
+bool is_bare_radical(std::string_view gbk) {
+  static const std::string radicals = gbk_from_utf8(kBareRadicals);
+  for (std::size_t at = 0; at + 1 < radicals.size(); at += 2) {
+    if (radicals.compare(at, 2, gbk) == 0) return true;
+  }
+  return false;
 }
 
 bool is_level_one(std::string_view gbk) {

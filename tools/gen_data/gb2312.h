@@ -18,4 +18,8 @@ std::vector<Gb2312Char> gb2312_characters();
 
 bool is_level_one(std::string_view gbk);
 
+// True for the GB2312 entries that are components written only inside characters (丨 亻 讠 …):
+// they are coded, but the character drills leave them out.
+bool is_bare_radical(std::string_view gbk);
+
 }  // namespace tavrel::gen

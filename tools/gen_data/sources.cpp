@@ -30,21 +30,47 @@ char32_t parse_code_point(std::string_view field) {
   return static_cast<char32_t>(std::stoul(std::string(field.substr(2)), nullptr, 16));
 }
 
-}  // namespace
-
-std::map<std::string, std::string> read_four_corner_codes(std::istream& unihan) {
-  std::map<std::string, std::string> codes;
+// Calls `take(character, values)` for every line of `property` in a Unihan file.
+template <typename Take>
+void for_each_property(std::istream& unihan, const std::string& property, Take take) {
   std::string line;
   while (std::getline(unihan, line)) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
-    std::string code_point, property, first_value;
-    if (!std::getline(fields, code_point, '\t') || !std::getline(fields, property, '\t')) continue;
-    if (property != "kFourCornerCode") continue;
-    fields >> first_value;  // further values, separated by blanks, are alternatives
-    codes[encode_utf8(parse_code_point(code_point))] = four_corner_digits(first_value);
+    std::string code_point, name, values;
+    if (!std::getline(fields, code_point, '\t') || !std::getline(fields, name, '\t')) continue;
+    if (name != property) continue;
+    std::getline(fields, values);
+    take(encode_utf8(parse_code_point(code_point)), values);
   }
+}
+
+}  // namespace
+
+std::map<std::string, std::vector<std::string>> read_four_corner_values(std::istream& unihan) {
+  std::map<std::string, std::vector<std::string>> codes;
+  for_each_property(unihan, "kFourCornerCode", [&](const std::string& ch, const std::string& all) {
+    std::istringstream values(all);
+    for (std::string value; values >> value;) codes[ch].push_back(four_corner_digits(value));
+  });
   return codes;
+}
+
+std::map<std::string, std::int64_t> read_running_text_counts(std::istream& unihan_readings) {
+  std::map<std::string, std::int64_t> counts;
+  for_each_property(
+      unihan_readings, "kHanyuPinlu", [&](const std::string& ch, const std::string& all) {
+        std::istringstream values(all);
+        for (std::string value; values >> value;) {
+          auto open = value.find('(');
+          bool shaped = open != std::string::npos && value.size() > open + 2 && value.back() == ')';
+          for (std::size_t i = open + 1; shaped && i + 1 < value.size(); ++i)
+            shaped = is_digit(value[i]);
+          if (!shaped) throw std::runtime_error("unexpected kHanyuPinlu value '" + value + "'");
+          counts[ch] += std::stoll(value.substr(open + 1, value.size() - open - 2));
+        }
+      });
+  return counts;
 }
 
 std::vector<SourceWord> read_word_list(std::istream& dict) {
@@ -58,6 +84,7 @@ std::vector<SourceWord> read_word_list(std::istream& dict) {
     if (!(fields >> word.frequency)) {
       throw std::runtime_error("word list line without a frequency: '" + line + "'");
     }
+    fields >> word.tag;
     if (seen.insert(word.utf8).second) words.push_back(std::move(word));
   }
   return words;

@@ -10,14 +10,19 @@
 
 namespace tavrel::gen {
 
-// Character (UTF-8) -> code: the four digits of its first kFourCornerCode value, then the
-// supplementary digit when the value has one ("1022.7" -> "10227", "5030" -> "5030").
+// Character (UTF-8) -> its kFourCornerCode values in the source's order, each as four digits and
+// the 附角 when the value has one ("1022.7" -> "10227", "5030" -> "5030").
 // Throws std::runtime_error on a value of another shape, so a changed source is noticed.
-std::map<std::string, std::string> read_four_corner_codes(std::istream& unihan);
+std::map<std::string, std::vector<std::string>> read_four_corner_values(std::istream& unihan);
+
+// Character (UTF-8) -> its count in running text: the sum of the counts of its kHanyuPinlu
+// readings ("yī(32747) yí(8)" -> 32755). Throws std::runtime_error on a value of another shape.
+std::map<std::string, std::int64_t> read_running_text_counts(std::istream& unihan_readings);
 
 struct SourceWord {
   std::string utf8;
   std::int64_t frequency = 0;
+  std::string tag;  // part of speech, "nr" for a person's name, "ns" for a place ...
 };
 
 // The entries of dict.txt ("word frequency [tag]") in file order; a word listed twice keeps

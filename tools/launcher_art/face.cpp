@@ -173,7 +173,7 @@ void draw_footer(QPainter& p) {
   p.save();
   p.setFont(hei_font(14));
   p.setPen(colours::kMuted);
-  p.drawText(QRectF(60, 639, 500, 34), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(QRectF(60, 639, 420, 34), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("提示：将鼠标移到左侧项目上，可看到该项内容的介绍。"));
   p.restore();
 

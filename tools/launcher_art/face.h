@@ -26,7 +26,8 @@ inline constexpr std::array<FaceButton, 5> kMenuButtons = {{
     {QRect(83, 363, 106, 39), "在线交流"},
 }};
 
-inline constexpr std::array<FaceButton, 3> kBottomButtons = {{
+inline constexpr std::array<FaceButton, 4> kBottomButtons = {{
+    {QRect(491, 639, 78, 34), "学习记录"},
     {QRect(611, 639, 78, 34), "使用说明"},
     {QRect(731, 639, 78, 34), "关于系统"},
     {QRect(847, 639, 78, 34), "退出系统"},

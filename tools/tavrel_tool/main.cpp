@@ -1,4 +1,7 @@
 // tavrel-tool: converts texts into practice files and looks codes up, in UTF-8 on the terminal.
+#include <QCoreApplication>
+#include <QDate>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -7,12 +10,17 @@
 #include <string_view>
 #include <vector>
 
+#include "article/key_count.h"
 #include "article/segmentation.h"
 #include "article/tvm_format.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
+#include "history/charts.h"
+#include "history/csv_export.h"
+#include "history/history_store.h"
+#include "history/terminal_report.h"
 
 namespace {
 
@@ -21,7 +29,13 @@ constexpr const char* kUsage =
     "       tavrel-tool lookup [--words] CODE the candidates of a code, one per line\n"
     "       tavrel-tool code-of CHARACTER     the code of one character\n"
     "       tavrel-tool is-word TEXT          whether TEXT is listed as a word (yes/no)\n"
-    "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n";
+    "       tavrel-tool segment FILE          the words marked in a practice file, with colours\n"
+    "       tavrel-tool keys FILE             keys per character to type a UTF-8 text, by\n"
+    "                                         characters only and with words\n"
+    "       tavrel-tool history [--db FILE] [--subject KIND|article|warmup] [--days N]\n"
+    "                           [--latest N] [--csv]\n"
+    "                                         the learning history's figures, or all of it as "
+    "CSV\n";
 
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -105,7 +119,82 @@ int segment(const std::filesystem::path& file) {
   return 0;
 }
 
+int keys(const std::filesystem::path& file) {
+  const std::string text = tavrel::gbk_from_utf8(tavrel::article::read_file_bytes(file));
+  tavrel::Ttwo two;
+  for (bool with_words : {false, true}) {
+    const auto count = tavrel::article::count_keys(text, two, with_words);
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "%s: %ld characters, %ld keys, %.3f keys per character, %ld untypeable\n",
+                  with_words ? "with words" : "characters only", count.characters, count.keys,
+                  count.characters ? double(count.keys) / count.characters : 0.0, count.untypeable);
+    std::cout << line;
+  }
+  return 0;
+}
+
+int whole_number(const std::string& text, const char* option) {
+  int value = -1;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 0)
+    throw UsageError(std::string(option) + " takes a whole number: " + text);
+  return value;
+}
+
+int subject_of(const std::string& text) {
+  if (text == "article") return tavrel::history::kArticleSubject;
+  if (text == "warmup") return tavrel::history::kWarmupSubject;
+  const int kind = whole_number(text, "--subject");
+  if (kind >= 12) throw UsageError("a drill kind is 0 to 11: " + text);
+  return kind;
+}
+
+// The figures of the learning history window, for the history beside the program by default.
+int history(int argc, char** argv, const std::vector<std::string>& args) {
+  std::filesystem::path file = tavrel::history::history_path(tavrel::program_dir_from(argv[0]));
+  tavrel::history::Filter filter;
+  int latest = 20;
+  bool csv = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option == "--csv") {
+      csv = true;
+      continue;
+    }
+    if (i + 1 == args.size()) throw UsageError("missing value after " + option);
+    const std::string& value = args[++i];
+    if (option == "--db") {
+      file = std::filesystem::absolute(value);
+    } else if (option == "--subject") {
+      filter.subject = subject_of(value);
+    } else if (option == "--days") {
+      const int days = whole_number(value, "--days");
+      if (days > 0) {
+        filter.since = QDate::currentDate().addDays(1 - days).toString("yyyy-MM-dd").toStdString();
+      }
+    } else if (option == "--latest") {
+      latest = whole_number(value, "--latest");
+    } else {
+      throw UsageError("unknown option of history: " + option);
+    }
+  }
+  if (!std::filesystem::exists(file)) throw std::runtime_error("no history at " + file.string());
+  QCoreApplication app(argc, argv);  // Qt loads its database driver through the application
+  const tavrel::history::History kept = tavrel::history::HistoryStore(file).load();
+  if (csv) {
+    std::cout << tavrel::history::history_csv(kept);
+    return 0;
+  }
+  std::cout << "学习记录 " << file.string() << "\n"
+            << tavrel::history::terminal_report(
+                   tavrel::history::build_charts(kept, filter, static_cast<std::size_t>(latest)));
+  return 0;
+}
+
 int run(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "history")
+    return history(argc, argv, std::vector<std::string>(argv + 2, argv + argc));
   if (argc < 3) throw UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
@@ -118,6 +207,11 @@ int run(int argc, char** argv) {
     const std::filesystem::path file = std::filesystem::absolute(args[0]);
     enter_data_tree(argv[0]);
     return segment(file);
+  }
+  if (command == "keys" && args.size() == 1) {
+    const std::filesystem::path file = std::filesystem::absolute(args[0]);
+    enter_data_tree(argv[0]);
+    return keys(file);
   }
   enter_data_tree(argv[0]);
   if (command == "lookup") return lookup(args);

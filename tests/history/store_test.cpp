@@ -1,0 +1,210 @@
+// The history database on temporary files: schema, migration, rows, damage, locks, two writers.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <set>
+
+#include "history/history_store.h"
+#include "temp_dir.h"
+
+namespace tavrel::history {
+namespace {
+
+using testing::TempDir;
+
+DrillRun drill(const char* at, int kind, int speed) {
+  return {0, at, kind, "中级能手", 119, speed, 3, 2, 75, true};
+}
+
+// Runs `sql` statements on a connection of the test's own, closed afterwards.
+void exec_raw(const std::filesystem::path& file, std::initializer_list<const char*> sql) {
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+    db.setDatabaseName(QString::fromStdString(file.string()));
+    ASSERT_TRUE(db.open());
+    for (const char* statement : sql) {
+      QSqlQuery query(db);
+      ASSERT_TRUE(query.exec(statement)) << statement;
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("raw");
+}
+
+TEST(HistoryStore, ANewFileGetsTheSchemaAndKeepsEveryFieldOfEveryEntry) {
+  TempDir dir;
+  const auto file = dir.path() / "files" / "history.db";  // the folder is made as well
+  HistoryStore store(file);
+  EXPECT_EQ(store.schema_version(), kSchemaVersion);
+
+  const DrillRun run{0, "2026-01-05 09:30:00", 7, "初级能手", 45, 38, 4, 1, 142, false};
+  const ArticleTest test{0, "2026-01-05 10:00:00", "春天.tvm", 150, 120, 6, 46, 95, 390};
+  const WarmupGame game{0, "2026-01-05 10:20:00", kFunMode, 60, 12};
+  const auto run_id = store.add(run);
+  store.add(test);
+  store.add(game);
+
+  const History h = store.load();
+  ASSERT_EQ(h.drills.size(), 1u);
+  ASSERT_EQ(h.articles.size(), 1u);
+  ASSERT_EQ(h.games.size(), 1u);
+  DrillRun expected_run = run;
+  expected_run.id = run_id;
+  const DrillRun& got = h.drills[0];
+  EXPECT_EQ(std::tie(got.id, got.at, got.kind, got.level, got.items, got.speed, got.errors,
+                     got.hints, got.seconds, got.completed),
+            std::tie(expected_run.id, expected_run.at, expected_run.kind, expected_run.level,
+                     expected_run.items, expected_run.speed, expected_run.errors,
+                     expected_run.hints, expected_run.seconds, expected_run.completed));
+  const ArticleTest& a = h.articles[0];
+  EXPECT_EQ(std::tie(a.at, a.article, a.seconds, a.typed, a.wrong, a.speed, a.rate, a.keystrokes),
+            std::tie(test.at, test.article, test.seconds, test.typed, test.wrong, test.speed,
+                     test.rate, test.keystrokes));
+  const WarmupGame& g = h.games[0];
+  EXPECT_EQ(std::tie(g.at, g.mode, g.seconds, g.score),
+            std::tie(game.at, game.mode, game.seconds, game.score));
+}
+
+TEST(HistoryStore, ReplacingARunRewritesItsRowOnlyAndLoadingIsInTimeOrder) {
+  TempDir dir;
+  HistoryStore store(dir.path() / "history.db");
+  const auto late = store.add(drill("2026-01-05 11:00:00", 3, 50));
+  const auto early = store.add(drill("2026-01-05 09:00:00", 4, 40));
+  DrillRun ended = drill("2026-01-05 11:05:00", 3, 55);
+  store.replace(late, ended);
+  const History h = store.load();
+  ASSERT_EQ(h.drills.size(), 2u);
+  EXPECT_EQ(h.drills[0].id, early);
+  EXPECT_EQ(h.drills[0].speed, 40);
+  EXPECT_EQ(h.drills[1].id, late);
+  EXPECT_EQ(h.drills[1].speed, 55);
+  EXPECT_EQ(h.drills[1].at, "2026-01-05 11:05:00");
+}
+
+TEST(HistoryStore, AVersionOneFileIsMigratedWithItsRowsKept) {
+  TempDir dir;
+  const auto file = dir.path() / "history.db";
+  // The first schema as it was written, without the time indexes.
+  exec_raw(file, {"CREATE TABLE drill_runs (id INTEGER PRIMARY KEY, at TEXT NOT NULL,"
+                  " kind INTEGER NOT NULL, level TEXT NOT NULL, items INTEGER NOT NULL,"
+                  " speed INTEGER NOT NULL, errors INTEGER NOT NULL, hints INTEGER NOT NULL,"
+                  " seconds INTEGER NOT NULL, completed INTEGER NOT NULL)",
+                  "CREATE TABLE article_tests (id INTEGER PRIMARY KEY, at TEXT NOT NULL,"
+                  " article TEXT NOT NULL, seconds INTEGER NOT NULL, typed INTEGER NOT NULL,"
+                  " wrong INTEGER NOT NULL, speed INTEGER NOT NULL, rate INTEGER NOT NULL,"
+                  " keystrokes INTEGER NOT NULL)",
+                  "CREATE TABLE warmup_games (id INTEGER PRIMARY KEY, at TEXT NOT NULL,"
+                  " mode TEXT NOT NULL, seconds INTEGER NOT NULL, score INTEGER NOT NULL)",
+                  "INSERT INTO warmup_games (at, mode, seconds, score)"
+                  " VALUES ('2025-12-01 08:00:00', 'classic', 120, 9)",
+                  "PRAGMA user_version = 1"});
+  {
+    HistoryStore store(file);
+    EXPECT_EQ(store.schema_version(), 2);
+    const History h = store.load();
+    ASSERT_EQ(h.games.size(), 1u);
+    EXPECT_EQ(h.games[0].score, 9);
+    store.add(WarmupGame{0, "2025-12-02 08:00:00", kClassicMode, 60, 4});
+  }
+  int indexes = 0;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+    db.setDatabaseName(QString::fromStdString(file.string()));
+    ASSERT_TRUE(db.open());
+    QSqlQuery q("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_at'", db);
+    ASSERT_TRUE(q.next());
+    indexes = q.value(0).toInt();
+  }
+  QSqlDatabase::removeDatabase("check");
+  EXPECT_EQ(indexes, 3);
+  EXPECT_EQ(HistoryStore(file).load().games.size(), 2u);
+}
+
+TEST(HistoryStore, AFileOfANewerProgramIsLeftAlone) {
+  TempDir dir;
+  const auto file = dir.path() / "history.db";
+  exec_raw(file, {"CREATE TABLE later (x)", "PRAGMA user_version = 9"});
+  const auto size = std::filesystem::file_size(file);
+  EXPECT_THROW(HistoryStore store(file), HistoryError);
+  EXPECT_EQ(std::filesystem::file_size(file), size);
+}
+
+TEST(HistoryStore, ADamagedFileIsAChineseErrorAndIsNotOverwritten) {
+  TempDir dir;
+  const std::string garbage(4096, 'x');
+  const auto file = dir.write("history.db", garbage);
+  try {
+    HistoryStore store(file);
+    FAIL() << "a damaged file opened";
+  } catch (const HistoryError& e) {
+    EXPECT_NE(std::string(e.what()).find("已损坏"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(dir.read("history.db"), garbage);
+}
+
+TEST(HistoryStore, AFileThatCannotBeCreatedIsAnError) {
+  TempDir dir;
+  dir.write("files", "a file where the folder should be");
+  EXPECT_THROW(HistoryStore store(dir.path() / "files" / "history.db"), HistoryError);
+}
+
+TEST(HistoryStore, AWriteWaitsForALockAndFailsWhole) {
+  TempDir dir;
+  const auto file = dir.path() / "history.db";
+  HistoryStore store(file);
+  store.add(drill("2026-01-05 09:00:00", 3, 40));
+  {
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(QString::fromStdString(file.string()));
+    ASSERT_TRUE(other.open());
+    QSqlQuery lock(other);
+    ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+    try {
+      store.add(drill("2026-01-05 10:00:00", 3, 50));
+      ADD_FAILURE() << "wrote through another program's lock";
+    } catch (const HistoryError& e) {
+      EXPECT_NE(std::string(e.what()).find("占用"), std::string::npos) << e.what();
+    }
+    ASSERT_TRUE(lock.exec("ROLLBACK"));
+    other.close();
+  }
+  QSqlDatabase::removeDatabase("other");
+  store.add(drill("2026-01-05 11:00:00", 3, 60));  // the failed write left no open transaction
+  const History h = store.load();
+  ASSERT_EQ(h.drills.size(), 2u);
+  EXPECT_EQ(h.drills[1].speed, 60);
+}
+
+constexpr int kRowsPerWriter = 100;
+
+TEST(HistoryStore, TwoProgramsWritingAtOnceLoseNoRow) {
+  TempDir dir;
+  const auto file = dir.path() / "files" / "history.db";
+  std::vector<std::unique_ptr<QProcess>> writers;
+  for (int i = 0; i < 2; ++i) {
+    auto writer = std::make_unique<QProcess>();
+    writer->start(HISTORY_WRITER_PATH,
+                  {QString::fromStdString(file.string()), QString::number(kRowsPerWriter)});
+    writers.push_back(std::move(writer));
+  }
+  for (auto& writer : writers) {
+    ASSERT_TRUE(writer->waitForFinished(60000));
+    EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
+  }
+  const History h = HistoryStore(file).load();
+  ASSERT_EQ(h.games.size(), 2u * kRowsPerWriter);
+  std::set<std::int64_t> ids;
+  std::multiset<int> scores;
+  for (const WarmupGame& g : h.games) {
+    ids.insert(g.id);
+    scores.insert(g.score);
+  }
+  EXPECT_EQ(ids.size(), h.games.size());
+  for (int i = 0; i < kRowsPerWriter; ++i) EXPECT_EQ(scores.count(i), 2u) << i;
+}
+
+}  // namespace
+}  // namespace tavrel::history

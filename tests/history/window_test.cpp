@@ -1,0 +1,147 @@
+// The "学习记录" window offscreen over a known history: charts, filters, table, export, errors.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+
+#include "app/face01.h"
+#include "app/scripted_platform.h"
+#include "app/startup.h"
+#include "history/UHistory.h"
+#include "history/csv_export.h"
+#include "history_file.h"
+#include "temp_dir.h"
+
+namespace tavrel::history {
+namespace {
+
+using testing::ScopedHistoryFile;
+using testing::TempDir;
+
+class HistoryWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform_->now_ = QDateTime(QDate(2026, 1, 5), QTime(18, 0, 0));
+    HistoryStore store(history_.file());
+    store.add(DrillRun{0, "2025-11-20 09:00:00", 3, "初级能手", 119, 60, 0, 0, 119, true});
+    store.add(DrillRun{0, "2026-01-04 09:00:00", 3, "初级能手", 119, 40, 21, 2, 180, true});
+    store.add(DrillRun{0, "2026-01-05 09:00:00", 3, "中级能手", 119, 52, 0, 1, 120, true});
+    store.add(DrillRun{0, "2026-01-05 09:30:00", 7, "中级能手", 30, 25, 0, 0, 60, false});
+    store.add(ArticleTest{0, "2026-01-05 10:00:00", "test.tvm", 150, 120, 6, 46, 95, 390});
+    store.add(WarmupGame{0, "2026-01-05 11:00:00", kFunMode, 60, 30});
+  }
+
+  QList<QAbstractSeries*> series(QChartView* view) const { return view->chart()->series(); }
+  // The y values of a line or scatter series.
+  static std::vector<double> ys(QAbstractSeries* s) {
+    std::vector<double> v;
+    for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) v.push_back(p.y());
+    return v;
+  }
+  void choose_subject(int subject) {
+    window_.CbSubject->setCurrentIndex(window_.CbSubject->findData(subject));
+  }
+
+  TempDir dir_;
+  ScopedScriptedPlatform platform_;
+  ScopedHistoryFile history_{dir_.path() / "files" / "history.db"};
+  TFHistory window_;
+};
+
+TEST_F(HistoryWindow, OpensOnTheLast30DaysWithEveryChartAndTheTable) {
+  window_.show();
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("学习记录"));
+  EXPECT_EQ(window_.LSummary->text(), QStringLiteral("最近30天：5条记录"));
+  const auto speed = series(window_.ChartSpeed);
+  ASSERT_EQ(speed.size(), 3);  // two drill kinds and the article, without markers
+  EXPECT_EQ(speed[0]->name(), QStringLiteral("全码字编码训练"));
+  EXPECT_EQ(ys(speed[0]), (std::vector<double>{40, 52}));
+  EXPECT_EQ(speed[2]->name(), QStringLiteral("文章测试"));
+  EXPECT_EQ(series(window_.ChartAccuracy).size(), 3);
+  const auto bars = series(window_.ChartMinutes);
+  ASSERT_EQ(bars.size(), 1);
+  QBarSet* set = static_cast<QBarSeries*>(bars[0])->barSets().at(0);
+  ASSERT_EQ(set->count(), 2);
+  EXPECT_DOUBLE_EQ(set->at(0), 3);
+  EXPECT_DOUBLE_EQ(set->at(1), 2 + 1 + 2.5 + 1);
+  ASSERT_EQ(window_.GridLatest->rowCount(), 5);
+  EXPECT_EQ(window_.GridLatest->item(0, 0)->text(), "01-05 11:00");
+  EXPECT_EQ(window_.GridLatest->item(0, 1)->text(), QStringLiteral("热身游戏（趣味式）"));
+  EXPECT_EQ(window_.GridLatest->item(1, 2)->text(), QStringLiteral("46字/分"));
+}
+
+TEST_F(HistoryWindow, OneDrillKindMarksItsRecordAndLevelsAndThePeriodCuts) {
+  window_.show();
+  choose_subject(3);
+  auto speed = series(window_.ChartSpeed);
+  ASSERT_EQ(speed.size(), 4);  // the line, the record, one marker series per level
+  EXPECT_EQ(ys(speed[0]), (std::vector<double>{40, 52}));
+  EXPECT_EQ(speed[1]->name(), QStringLiteral("最高 60字/分")) << "the record of the whole history";
+  EXPECT_EQ(ys(speed[1]), (std::vector<double>{60, 60}));
+  EXPECT_EQ(speed[2]->name(), QStringLiteral("中级能手"));
+  EXPECT_EQ(ys(speed[2]), (std::vector<double>{52}));
+  EXPECT_EQ(speed[3]->name(), QStringLiteral("初级能手"));
+  EXPECT_EQ(window_.GridLatest->rowCount(), 2);
+
+  window_.CbPeriod->setCurrentIndex(3);  // 全部
+  EXPECT_EQ(ys(series(window_.ChartSpeed)[0]), (std::vector<double>{60, 40, 52}));
+  EXPECT_EQ(window_.LSummary->text(), QStringLiteral("全部：3条记录"));
+  window_.CbPeriod->setCurrentIndex(0);  // 最近7天
+  choose_subject(kArticleSubject);
+  ASSERT_EQ(window_.GridLatest->rowCount(), 1);
+  EXPECT_EQ(window_.GridLatest->item(0, 1)->text(), QStringLiteral("文章测试"));
+  choose_subject(kWarmupSubject);
+  EXPECT_EQ(series(window_.ChartSpeed)[0]->name(), QStringLiteral("热身游戏（趣味式）"));
+  EXPECT_EQ(window_.ChartSpeed->chart()->title(), QStringLiteral("每分钟击中数"));
+}
+
+TEST_F(HistoryWindow, ExportsTheWholeHistoryAsCsvThroughTheSaveDialog) {
+  window_.show();
+  choose_subject(kArticleSubject);  // the filters do not cut the export
+  const auto target = dir_.path() / "out" / "记录.csv";
+  std::filesystem::create_directories(target.parent_path());
+  platform_->save_answers.push_back(target);
+  window_.BtnExport->click();
+  ASSERT_EQ(platform_->save_suggestions.size(), 1u);
+  EXPECT_EQ(platform_->save_suggestions[0], QStringLiteral("学习记录-20260105.csv"));
+  const std::string expected = history_csv(history_.load());
+  EXPECT_EQ(dir_.read("out/记录.csv"), expected);
+  ASSERT_EQ(platform_->messages.size(), 1u);
+  EXPECT_TRUE(platform_->messages[0].text.startsWith(QStringLiteral("已导出6条记录")));
+
+  window_.BtnExport->click();  // cancelled: nothing written, nothing said
+  EXPECT_EQ(platform_->messages.size(), 1u);
+}
+
+TEST_F(HistoryWindow, ADamagedFileIsReportedAndLeavesTheChartsEmpty) {
+  window_.show();
+  window_.close();
+  dir_.write("files/history.db", std::string(3000, 'z'));
+  window_.show();
+  ASSERT_EQ(platform_->messages.size(), 1u);
+  EXPECT_TRUE(platform_->messages[0].text.contains(QStringLiteral("已损坏")));
+  EXPECT_EQ(window_.GridLatest->rowCount(), 0);
+  EXPECT_TRUE(series(window_.ChartSpeed).empty());
+}
+
+TEST(LauncherHistoryButton, LiesInTheBottomRowAndOpensTheHistoryModally) {
+  ScopedScriptedPlatform platform;
+  create_windows();
+  EXPECT_EQ(preface01->SpeedButton9->geometry(), QRect(491, 639, 78, 34));
+  EXPECT_EQ(preface01->SpeedButton9->cursor().shape(), Qt::PointingHandCursor);
+  bool seen_modal = false;
+  QTimer::singleShot(0, [&] {
+    seen_modal = FHistory->isVisible() && FHistory->isModal();
+    FHistory->close();
+  });
+  preface01->SpeedButton9->click();
+  EXPECT_TRUE(seen_modal);
+  destroy_windows();
+  EXPECT_EQ(FHistory, nullptr);
+}
+
+}  // namespace
+}  // namespace tavrel::history
