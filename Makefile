@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: all deps build run test asan-test data media clean
+.PHONY: all deps build run test package asan-test data media clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && $(CTEST_ENV) ctest --output-on-failure -j$(JOBS)
+
+# The Debian package of the program, written into the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite again with address and undefined-behaviour sanitizers; any report fails it.
 asan-test: deps

@@ -11,6 +11,7 @@
 #include "app/fonts.h"
 #include "app/keys.h"
 #include "app/platform.h"
+#include "app/window_place.h"
 
 TAbout* About = nullptr;
 const char* const kMakerPage = "https://tavrel.example.org/";
@@ -82,11 +83,10 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
   BitBtn1->setGeometry(154, 212, 75, 27);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
   qApp->installEventFilter(this);
+  tavrel::centre_on_screen(*this);
 }
 
-void TAbout::Image1Click() {
-  tavrel::platform().shell_open(this, QString::fromUtf8(kMakerPage));
-}
+void TAbout::Image1Click() { tavrel::platform().shell_open(this, QString::fromUtf8(kMakerPage)); }
 
 void TAbout::FormKeyDown(QKeyEvent& event) {
   if (tavrel::key_code(event) == tavrel::vk::kEscape) close();

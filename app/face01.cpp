@@ -5,10 +5,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 
 #include "app/application.h"
 #include "app/fonts.h"
@@ -16,6 +14,7 @@
 #include "app/platform.h"
 #include "app/qt_text.h"
 #include "app/startup.h"
+#include "app/window_place.h"
 #include "common/data_path.h"
 
 Tpreface01* preface01 = nullptr;
@@ -75,8 +74,7 @@ Tpreface01::Tpreface01(QWidget* parent)
   ShockwaveFlash1->setGeometry(72, 424, 129, 129);
   ShockwaveFlash1->hide();
 
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  tavrel::centre_on_screen(*this);
 }
 
 // A flat button without caption: the label is part of the background picture.
@@ -118,9 +116,9 @@ void Tpreface01::showEvent(QShowEvent* event) {
 }
 
 void Tpreface01::FormShow() {
-  std::string path = ProgramPath;
-  std::size_t slash = path.find_last_of("/\\");
-  program_dir_ = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  // The executable's folder, or for an installed program the shared data tree.
+  const bool has_folder = ProgramPath.find('/') != std::string::npos;
+  program_dir_ = has_folder ? tavrel::program_dir_for_executable(ProgramPath) : std::string();
   tavrel::set_program_dir_of_windows(program_dir_);
   auto movie = tavrel::resolve_path(program_dir_ + "images\\show.swf");
   if (std::filesystem::exists(movie))

@@ -1,13 +1,17 @@
-// Font mapping in one place: Song-style text in AR PL UMing, Hei-style text in WenQuanYi Zen Hei.
+// Font mapping in one place: Song-style text in Noto Serif CJK SC, Hei-style in Noto Sans CJK SC.
 #include "app/fonts.h"
 
 namespace tavrel {
 
+// Noto's Latin letters and digits are those of a text face: "l" and "1" differ, so the
+// program's own name reads "Tavrel" (AR PL UMing drew it as "Tavre1").
 QString font_family(const QString& windows_name) {
-  if (windows_name == QStringLiteral("宋体") || windows_name.compare("SimSun", Qt::CaseInsensitive) == 0)
-    return QStringLiteral("AR PL UMing CN");
-  if (windows_name == QStringLiteral("黑体") || windows_name.compare("SimHei", Qt::CaseInsensitive) == 0)
-    return QStringLiteral("WenQuanYi Zen Hei");
+  if (windows_name == QStringLiteral("宋体") ||
+      windows_name.compare("SimSun", Qt::CaseInsensitive) == 0)
+    return QStringLiteral("Noto Serif CJK SC");
+  if (windows_name == QStringLiteral("黑体") ||
+      windows_name.compare("SimHei", Qt::CaseInsensitive) == 0)
+    return QStringLiteral("Noto Sans CJK SC");
   return windows_name;
 }
 

@@ -1,8 +1,11 @@
-// Program entry: the application object, then the ordered start-up.
+// Program entry: the application object, where the user's files live, then the ordered start-up.
 #include "app/application.h"
 #include "app/startup.h"
+#include "common/data_path.h"
+#include "common/user_files.h"
 
 int main(int argc, char** argv) {
   tavrel::TavrelApplication app(argc, argv);
+  tavrel::decide_user_files(tavrel::program_dir_from(argc > 0 ? argv[0] : ""));
   return tavrel::run_program(app);
 }

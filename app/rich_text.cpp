@@ -17,12 +17,20 @@
 namespace tavrel {
 namespace {
 
+// Noto CJK's lines are 1.45 em high; the panels were laid out for 宋体's 1.13 em. At 85 % the
+// lines are 1.23 em: the texts fit their boxes and the lines still stand apart.
+constexpr qreal kLinePercent = 85;
+
 Qt::Alignment alignment_of(RtfAlign align) {
   switch (align) {
-    case RtfAlign::Center: return Qt::AlignHCenter;
-    case RtfAlign::Right: return Qt::AlignRight;
-    case RtfAlign::Justify: return Qt::AlignJustify;
-    case RtfAlign::Left: break;
+    case RtfAlign::Center:
+      return Qt::AlignHCenter;
+    case RtfAlign::Right:
+      return Qt::AlignRight;
+    case RtfAlign::Justify:
+      return Qt::AlignJustify;
+    case RtfAlign::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -30,7 +38,8 @@ Qt::Alignment alignment_of(RtfAlign align) {
 QTextCharFormat format_of(const RtfStyle& style, const QFont& base_font) {
   QTextCharFormat format;
   QFont font = base_font;
-  if (!style.font_name.empty()) font.setFamily(font_family(QString::fromStdString(style.font_name)));
+  if (!style.font_name.empty())
+    font.setFamily(font_family(QString::fromStdString(style.font_name)));
   // Half points at 96 dots per inch: px = half_points / 2 * 96 / 72.
   if (style.font_half_points > 0) font.setPixelSize(std::max(1, style.font_half_points * 2 / 3));
   font.setBold(style.bold);
@@ -70,8 +79,11 @@ void fill_document(QTextDocument& document, std::string_view bytes, const QFont&
   for (const auto& paragraph : rtf.paragraphs) {
     QTextBlockFormat block;
     block.setAlignment(alignment_of(paragraph.align));
-    if (first) cursor.setBlockFormat(block);
-    else cursor.insertBlock(block);
+    block.setLineHeight(kLinePercent, QTextBlockFormat::ProportionalHeight);
+    if (first)
+      cursor.setBlockFormat(block);
+    else
+      cursor.insertBlock(block);
     first = false;
     for (const auto& run : paragraph.runs)
       cursor.insertText(QString::fromStdString(run.text), format_of(run.style, base_font));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gbk.h"
+#include "user_files.h"
 
 namespace fs = std::filesystem;
 
@@ -43,7 +44,8 @@ bool exists_quietly(const fs::path& p) {
 }
 
 bool is_ascii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The spellings a stored name may have: as given, and its GBK bytes decoded.
@@ -76,7 +78,7 @@ fs::path resolve_path(std::string_view path, const fs::path& base) {
   bool absolute = !path.empty() && (path.front() == '/' || path.front() == '\\');
   fs::path result = absolute ? fs::path("/") : base;
   for (const auto& name : split_components(path)) result = resolve_component(result, name);
-  return result;
+  return user_file_for(result);
 }
 
 fs::path resolve_path(std::string_view path) {
@@ -88,6 +90,8 @@ fs::path resolve_path(std::string_view path) {
 int open_read_only(std::string_view path) {
   std::string spelled(path);
   std::replace(spelled.begin(), spelled.end(), '\\', '/');
+  if (const fs::path own = user_file_for(spelled); own != spelled)
+    return ::open(own.c_str(), O_RDONLY | O_CLOEXEC);
   const int fd = ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd >= 0 || errno != ENOENT) return fd;
   return ::open(resolve_path(path).c_str(), O_RDONLY | O_CLOEXEC);
@@ -95,13 +99,20 @@ int open_read_only(std::string_view path) {
 
 bool path_exists(std::string_view path) { return exists_quietly(resolve_path(path)); }
 
+std::string program_dir_for_executable(const fs::path& executable) {
+  fs::path dir = executable.parent_path();
+  const fs::path installed = dir.parent_path() / "share" / "tavrel";
+  if (!exists_quietly(dir / "hzlib") && exists_quietly(installed / "hzlib")) dir = installed;
+  std::string text = dir.string();
+  if (text.empty() || text.back() != '/') text += '/';
+  return text;
+}
+
 std::string program_dir_from(std::string_view argv0) {
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec || exe.empty()) exe = fs::absolute(fs::path(argv0), ec);
-  std::string dir = exe.parent_path().string();
-  if (dir.empty() || dir.back() != '/') dir += '/';
-  return dir;
+  return program_dir_for_executable(exe);
 }
 
 }  // namespace tavrel

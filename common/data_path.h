@@ -10,7 +10,8 @@ namespace tavrel {
 // Resolves `path` (separators '\' or '/', names in GBK or UTF-8) against `base` unless it is
 // absolute. Each name is taken as spelled when that entry exists, else as its GBK bytes
 // decoded to UTF-8, else as an existing entry that differs only in ASCII letter case. A name
-// that matches nothing keeps its decoded spelling, so that a file can be created there.
+// that matches nothing keeps its decoded spelling, so that a file can be created there. A file
+// the program writes may resolve to the user's own copy instead (user_files.h).
 std::filesystem::path resolve_path(std::string_view path, const std::filesystem::path& base);
 
 // The same against the process's current directory.
@@ -27,5 +28,9 @@ bool path_exists(std::string_view path);
 // The program's own folder as a byte string with a trailing separator, from the path of the
 // running executable (falling back to `argv0`).
 std::string program_dir_from(std::string_view argv0);
+
+// The program directory of an executable: its own folder, or, for an installed program
+// (".../bin/tavrel" beside no data tree, ".../share/tavrel/" holding one), the shared data tree.
+std::string program_dir_for_executable(const std::filesystem::path& executable);
 
 }  // namespace tavrel

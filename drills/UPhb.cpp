@@ -2,11 +2,14 @@
 #include "drills/UPhb.h"
 
 #include <QGroupBox>
+#include <QPainter>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
+#include "app/window_place.h"
 #include "drills/records.h"
 
 TFPhb* FPhb = nullptr;
@@ -21,14 +24,24 @@ void set_text_colour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-// Records are shown as their 15 bytes stand: a font whose Chinese characters are exactly two
-// Latin characters wide keeps the name and speed columns aligned.
-QFont record_font() {
-  QFont font(QStringLiteral("WenQuanYi Zen Hei Mono"));
-  font.setStyleHint(QFont::Monospace);
-  font.setPixelSize(18);
-  return font;
-}
+// A record's 15 bytes in 宋体 like the captions: the name field at the left and the speed field
+// right-aligned at the right edge, so the speeds line up whatever letters the names hold.
+class RecordLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const std::string record = tavrel::to_gbk(text());
+    const std::size_t name_bytes = std::min<std::size_t>(record.size(), tavrel::drills::kNameBytes);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
+                     tavrel::from_gbk(std::string_view(record).substr(0, name_bytes)));
+    painter.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter,
+                     tavrel::from_gbk(std::string_view(record).substr(name_bytes)));
+  }
+};
 
 }  // namespace
 
@@ -38,13 +51,13 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
   setFixedSize(380, 520);
   setFont(tavrel::song_font(16));
 
-  // Over the name field (ten half-width places) and the speed field (five) of the records.
+  // Over the name fields and the right-aligned speed fields of the records.
   auto* name_caption = new QLabel(QStringLiteral("姓名"), this);
   set_text_colour(name_caption, kMaroon);
   name_caption->setGeometry(136, 10, 40, 22);
   auto* speed_caption = new QLabel(QStringLiteral("成绩(字/分)"), this);
   set_text_colour(speed_caption, kMaroon);
-  speed_caption->setGeometry(152, 10, 120, 22);
+  speed_caption->setGeometry(236, 10, 120, 22);  // right edge over the speed fields
   speed_caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   struct Row {
@@ -71,7 +84,6 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
         {"多字词", 11, &L11, "L11"},
         {"一键词", 10, &L12, "L12"}}},
   };
-  const QFont records = record_font();
   int top = 36;
   for (const Group& group : groups) {
     const int height = 30 + 26 * static_cast<int>(group.rows.size());
@@ -83,9 +95,8 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
       auto* caption = new QLabel(QString::fromUtf8(row.caption), box);
       set_text_colour(caption, Qt::black);
       caption->setGeometry(14, row_top, 100, 22);
-      auto* label = new QLabel(box);
+      auto* label = new RecordLabel(box);
       label->setObjectName(row.name);
-      label->setFont(records);
       set_text_colour(label, Qt::black);
       label->setGeometry(124, row_top, 220, 22);
       *row.label = label;
@@ -106,6 +117,7 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
   setFixedSize(380, top + 50);
   connect(BitBtn2, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn2Click(); }));
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
+  tavrel::centre_on_screen(*this);
 }
 
 void TFPhb::showEvent(QShowEvent* event) {

@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
+#include "app/window_place.h"
 #include "drills/records.h"
 
 TFPhbin* FPhbin = nullptr;
@@ -69,6 +70,7 @@ TFPhbin::TFPhbin(QWidget* parent) : QDialog(parent) {
   BitBtn1->setGeometry(125, 114, 80, 28);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
+  tavrel::centre_on_screen(*this);
 }
 
 void TFPhbin::showEvent(QShowEvent* event) {

@@ -2,10 +2,8 @@
 #include "drills/Unit1.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 #include <filesystem>
@@ -21,6 +19,7 @@
 #include "app/rich_text.h"
 #include "app/shuoming.h"
 #include "app/sound.h"
+#include "app/window_place.h"
 #include "article/test_help.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
@@ -155,8 +154,7 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     if (index == TabbedNotebook2->currentIndex())
       tavrel::guarded([this] { TabbedNotebook2Click(); });
   });
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  tavrel::centre_on_screen(*this);
 }
 
 void TForm1::build_pages() {
@@ -179,9 +177,10 @@ QWidget* TForm1::build_page(int page) {
   if (page == 0) {
     Panel1 = make_panel(sheet, "Panel1", {2, 65, 642, 466});
     set_background(Panel1, kWhite);
-    SpeedButton8 = add_kind_button(strip, 0, "简单", 8);
-    SpeedButton10 = add_kind_button(strip, 1, "较难", 88);
-    SpeedButton9 = add_kind_button(strip, 2, "彩色字", 168);
+    // 82 px buttons 2 px apart, ending before the mnemonic lines at 258.
+    SpeedButton8 = add_kind_button(strip, 0, "简单", 6);
+    SpeedButton10 = add_kind_button(strip, 1, "较难", 90);
+    SpeedButton9 = add_kind_button(strip, 2, "彩色字", 174);
     Label4 = make_label(strip, "Label4", u8("一横二竖三点捺，叉四插五方块六，"), {258, 8, 380, 24},
                         tavrel::song_font(19));
     Label5 = make_label(strip, "Label5", u8("七角八八九是小，撇与左钩都是零。"), {258, 35, 380, 24},
@@ -209,6 +208,7 @@ QWidget* TForm1::build_page(int page) {
     Labelhint1->hide();
     connect(Labelhint1, &QLineEdit::textChanged, this,
             tavrel::guard([this] { Labelhint1Change(); }));
+    Image71->raise();  // the marker stands on the answer box it marks
   } else if (page == 1) {
     Panel5 = make_panel(sheet, "Panel5", {2, 65, 642, 466});
     set_background(Panel5, kTeal);

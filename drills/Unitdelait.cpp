@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/fonts.h"
+#include "app/window_place.h"
 #include "drills/Unit1.h"
 
 Tformdelait* formdelait = nullptr;
@@ -20,6 +21,7 @@ Tformdelait::Tformdelait(QWidget* parent) : QDialog(parent) {
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(36, 132, 76, 28);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
+  tavrel::centre_on_screen(*this);
 }
 
 void Tformdelait::BitBtn1Click() {

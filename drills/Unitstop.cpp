@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "app/fonts.h"
+#include "app/window_place.h"
 
 TFormstop* Formstop = nullptr;
 
@@ -37,6 +38,7 @@ TFormstop::TFormstop(QWidget* parent)
   BitBtn1->setGeometry(128, 128, 81, 30);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
+  tavrel::centre_on_screen(*this);
 }
 
 void TFormstop::BitBtn1Click() { close(); }

@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/platform.h"
+#include "app/window_place.h"
 #include "drills/Unit1.h"
 #include "drills/settings_rules.h"
 
@@ -137,6 +138,7 @@ Tform_sz::Tform_sz(QWidget* parent) : QDialog(parent) {
   connect(SpeedButton1, &QToolButton::clicked, this,
           tavrel::guard([this] { SpeedButton1Click(); }));
   connect(Button1, &QPushButton::clicked, this, tavrel::guard([this] { Button1Click(); }));
+  tavrel::centre_on_screen(*this);
 }
 
 void Tform_sz::showEvent(QShowEvent* event) {

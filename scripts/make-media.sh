@@ -10,3 +10,5 @@ for tool in "$build"/tools/*/make_*; do
   "$tool" data
 done
 ./scripts/make-docs.sh
+./scripts/make-screenshot.sh "$build"
+"$build"/tools/drill_pictures/make_drill_pictures --icons packaging/icons

@@ -1,18 +1,17 @@
 // The ranking window: the entry line with the player's name, and the list of the ranking file.
 #include "warmup/UHot_sort.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/platform.h"
 #include "app/qt_text.h"
+#include "app/window_place.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
 #include "warmup/ranking.h"
@@ -84,8 +83,7 @@ TFHot_Sort::TFHot_Sort(QWidget* parent)
 void TFHot_Sort::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  tavrel::centre_on_screen(*this);
   tavrel::guarded([this] { FormShow(); });
 }
 

@@ -61,7 +61,7 @@ TEST(RichText, WordPadFormattingReachesTheDocument) {
   EXPECT_FALSE(format_at(first, 0).font().bold());
   EXPECT_TRUE(format_at(first, 1).font().bold());
   EXPECT_EQ(format_at(first, 0).font().pixelSize(), 21);
-  EXPECT_EQ(format_at(first, 0).font().family(), QStringLiteral("AR PL UMing CN"));
+  EXPECT_EQ(format_at(first, 0).font().family(), QStringLiteral("Noto Serif CJK SC"));
   QTextBlock second = first.next();
   EXPECT_EQ(second.text(), QStringLiteral("red plain"));
   EXPECT_EQ(format_at(second, 0).foreground().color(), QColor(255, 0, 0));

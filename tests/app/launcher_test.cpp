@@ -1,8 +1,11 @@
 // The launcher offscreen: start-up order, hover pictures, animation, documents, online page, exit.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/Unit_about.h"
 #include "app/face01.h"
@@ -145,6 +148,36 @@ TEST_F(Launcher, DocumentsOpenFromTheProgramFolderOnlyWhenPresent) {
   ASSERT_EQ(platform_->shell_targets.size(), 2u);
   EXPECT_EQ(platform_->shell_targets[0].toStdString(), (program_.path() / "course.chm").string());
   EXPECT_EQ(platform_->shell_targets[1].toStdString(), (program_.path() / "readme.chm").string());
+}
+
+TEST_F(Launcher, AnInstalledProgramTakesItsSharedDataTreeAsProgramDirectory) {
+  program_.write("usr/share/tavrel/hzlib/zh1", "x");
+  program_.write("usr/share/tavrel/course.chm", "x");
+  launcher_.ProgramPath = (program_.path() / "usr" / "bin" / "tavrel").string();
+  launcher_.FormShow();
+  EXPECT_EQ(launcher_.program_dir(), (program_.path() / "usr" / "share" / "tavrel").string() + "/");
+  launcher_.SpeedButton1Click();
+  ASSERT_EQ(platform_->shell_targets.size(), 1u);
+  EXPECT_EQ(platform_->shell_targets[0].toStdString(),
+            (program_.path() / "usr" / "share" / "tavrel" / "course.chm").string());
+}
+
+TEST(CentredWindows, StandInTheMiddleOfTheScreenNotOverTheirParent) {
+  ScopedScriptedPlatform platform;
+  create_windows();
+  const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+  preface01->move(0, 0);
+  for (const char* name : {"TAbout", "Tform_sz", "TFormstop", "Tformdelait", "TFPhb", "TFPhbin"}) {
+    QWidget* window = find_window(name);
+    ASSERT_NE(window, nullptr) << name;
+    window->show();
+    QApplication::processEvents();
+    // Where the window stands, its frame (if the platform draws one) included; a dialog placed
+    // over its parent would stand 10 px left and 40 px higher.
+    EXPECT_EQ(window->pos(), middle - window->rect().center()) << name;
+    window->hide();
+  }
+  destroy_windows();
 }
 
 TEST_F(Launcher, OnlinePageFollowsServerIni) {

@@ -518,5 +518,19 @@ TEST_F(Drill, ShowingTheWindowMakesTheProgramFolderCurrentAndExplains) {
   EXPECT_EQ(Form1->Label1->text(), QStringLiteral("9:30:00"));
 }
 
+TEST_F(Drill, BasicKindButtonsStandApartAndTheMarkerShowsOnItsBox) {
+  const QRect simple = Form1->SpeedButton8->geometry(), harder = Form1->SpeedButton10->geometry(),
+              coloured = Form1->SpeedButton9->geometry();
+  EXPECT_FALSE(simple.intersects(harder));
+  EXPECT_FALSE(harder.intersects(coloured));
+  EXPECT_LT(coloured.right(), Form1->Label4->geometry().left()) << "clear of the mnemonic lines";
+  start(Form1->SpeedButton8);
+  ASSERT_TRUE(Form1->Image71->isVisible() && Form1->Labelhint1->isVisible());
+  ASSERT_TRUE(Form1->Labelhint1->geometry().intersects(Form1->Image71->geometry()));
+  QWidget* board = Form1->Image71->parentWidget();
+  EXPECT_EQ(board->childAt(Form1->Image71->geometry().center()), Form1->Image71)
+      << "the marker is drawn over the answer box, not hidden under it";
+}
+
 }  // namespace
 }  // namespace tavrel::drills::testing

@@ -1,4 +1,9 @@
 // Settings, pause, code illustration and record windows, driven offscreen with the drill window.
+#include <QFontInfo>
+#include <QImage>
+#include <algorithm>
+
+#include "common/user_files.h"
 #include "drill_fixture.h"
 
 namespace tavrel::drills::testing {
@@ -178,6 +183,51 @@ TEST_F(SideWindows, RecordListShowsEachRecordInItsRowAndBlanks) {
   FPhb->BitBtn2Click();
   EXPECT_EQ(dir_.read("files/phb.txt"), std::string(185, ' ')) << "blanked to its full length";
   EXPECT_TRUE(FPhb->L12->text().isEmpty());
+}
+
+// The first and last columns with ink in a label as it is drawn.
+std::pair<int, int> ink_columns(QWidget* label) {
+  const QImage image = label->grab().toImage();
+  int first = image.width(), last = -1;
+  for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+      if (qGray(image.pixel(x, y)) < 128) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+  return {first, last};
+}
+
+TEST_F(SideWindows, RecordRowsAreInTheCaptionsFontWithNamesAndSpeedsInColumns) {
+  std::string file(180, ' ');
+  file.replace(0, 15, "ab" + std::string(8, ' ') + "    9");
+  file.replace(3 * 15, 15, gbk("王小明") + std::string(4, ' ') + "  321");
+  dir_.write("files/phb.txt", file);
+  when_modal([] { FPhb->BitBtn1->click(); });
+  Form1->sbAboutClick();
+  EXPECT_EQ(FPhb->L1->font().family(), FPhb->font().family());
+  EXPECT_EQ(QFontInfo(FPhb->L1->font()).pixelSize(), 16);
+  const auto [latin_name, one_digit] = ink_columns(FPhb->L1);
+  const auto [chinese_name, three_digits] = ink_columns(FPhb->L4);
+  EXPECT_NEAR(latin_name + FPhb->L1->x(), chinese_name + FPhb->L4->x(), 2);
+  EXPECT_NEAR(one_digit + FPhb->L1->x(), three_digits + FPhb->L4->x(), 2)
+      << "the speeds end at one column";
+}
+
+TEST_F(SideWindows, AnInstalledProgramBlanksTheUsersOwnRecordsOnly) {
+  const std::string shipped(180, '1');
+  dir_.write("files/phb.txt", shipped);
+  ::tavrel::testing::TempDir user;
+  keep_user_files_in(dir_.path(), user.path() / "tavrel");
+  user.write("tavrel/phb.txt", std::string(180, '7'));
+  when_modal([] {
+    FPhb->BitBtn2Click();
+    FPhb->BitBtn1->click();
+  });
+  Form1->sbAboutClick();
+  keep_user_files_beside_program();
+  EXPECT_EQ(user.read("tavrel/phb.txt"), std::string(180, ' '));
+  EXPECT_EQ(dir_.read("files/phb.txt"), shipped);
 }
 
 TEST_F(SideWindows, NewRecordWindowSavesOnlyThroughItsButton) {

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <set>
 
+#include "common/user_files.h"
 #include "history/history_store.h"
 #include "temp_dir.h"
 
@@ -65,6 +66,19 @@ TEST(HistoryStore, ANewFileGetsTheSchemaAndKeepsEveryFieldOfEveryEntry) {
   const WarmupGame& g = h.games[0];
   EXPECT_EQ(std::tie(g.at, g.mode, g.seconds, g.score),
             std::tie(game.at, game.mode, game.seconds, game.score));
+}
+
+// An installed program keeps the history with the user's other record files.
+TEST(HistoryStore, AnInstalledProgramKeepsItInTheUsersFolder) {
+  TempDir program, user;
+  program.write("files/phb.txt", std::string(180, ' '));
+  keep_user_files_in(program.path(), user.path() / "tavrel");
+  const auto file = history_path(program.path().string() + "/");
+  keep_user_files_beside_program();
+  EXPECT_EQ(file, user.path() / "tavrel" / "history.db");
+  HistoryStore(file).add(drill("2026-01-05 09:30:00", 0, 40));
+  EXPECT_EQ(HistoryStore(file).load().drills.size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(program.path() / "files" / "history.db"));
 }
 
 TEST(HistoryStore, ReplacingARunRewritesItsRowOnlyAndLoadingIsInTimeOrder) {

@@ -80,17 +80,35 @@ void make_all(const fs::path& data, const fs::path& word_list) {
       stroke_forms().size(), corner_picks.size(), coloured_chars.size(), explained.size());
 }
 
+// The icon at the sizes desktops look for in the hicolor theme, for the package
+// (packaging/icons); the small ones are drawn without detail.
+void make_icons(const fs::path& folder) {
+  check_fonts();
+  constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+  for (const int size : kIconSizes) {
+    const fs::path dir = folder / (std::to_string(size) + "x" + std::to_string(size));
+    fs::create_directories(dir);
+    save_png(draw_icon(size), dir / "tavrel.png");
+  }
+  std::printf("make_drill_pictures: %zu icon sizes in %s\n", std::size(kIconSizes), folder.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: make_drill_pictures DATA_FOLDER [jieba dict.txt]\n");
+    std::fprintf(stderr,
+                 "usage: make_drill_pictures DATA_FOLDER [jieba dict.txt]\n"
+                 "       make_drill_pictures --icons FOLDER\n");
     return 2;
   }
   try {
-    make_all(argv[1], argc == 3 ? argv[2] : kDefaultWordList);
+    if (std::string(argv[1]) == "--icons" && argc == 3)
+      make_icons(argv[2]);
+    else
+      make_all(argv[1], argc == 3 ? argv[2] : kDefaultWordList);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_drill_pictures: %s\n", error.what());
     return 1;
