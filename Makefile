@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: all deps build run test package asan-test data media clean
+.PHONY: all deps build run test package asan-test fuzz kill-test data media clean
 
 all: build
 
@@ -35,6 +35,18 @@ asan-test: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# Every reader of outside files under libFuzzer (clang), FUZZ_SECONDS each; not part of test.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	./scripts/install-deps.sh fuzz
+	JOBS=$(JOBS) ./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Every writer killed at random moments, KILL_RUNS times each; what is on disk is checked after.
+KILL_RUNS ?= 200
+kill-test: build
+	$(BUILD)/tests/kill_writers $(KILL_RUNS)
 
 # Maintainers: regenerate the committed teaching data and media under data/.
 data: build

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <string>
 
 namespace tavrel {
 
@@ -21,6 +22,10 @@ bool install_toolkit_chinese(QApplication& app);
 // Shows the text of an error that a handler let escape (the application's default handler).
 void report_error(const char* what);
 
+// The Chinese text for the exception being handled: the program's own errors carry theirs;
+// the library's (out of memory, a file system call, a broken rule) get one that says so.
+std::string error_text_of_current_exception();
+
 // Runs an event handler; an error it raises abandons the rest of it and is shown in a message
 // box. Handlers are run this way so that no error unwinds through the toolkit's own frames,
 // which are not built to be unwound; TavrelApplication::notify is the safety net behind it.
@@ -28,10 +33,8 @@ template <typename Handler>
 void guarded(Handler&& handler) {
   try {
     handler();
-  } catch (const std::exception& e) {
-    report_error(e.what());
   } catch (...) {
-    report_error("发生了未知错误。");
+    report_error(error_text_of_current_exception().c_str());
   }
 }
 

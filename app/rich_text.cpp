@@ -5,14 +5,13 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "app/fonts.h"
 #include "app/qt_text.h"
 #include "common/data_path.h"
 #include "common/rtf.h"
+#include "common/safe_file.h"
 
 namespace tavrel {
 namespace {
@@ -54,12 +53,7 @@ QTextCharFormat format_of(const RtfStyle& style, const QFont& base_font) {
 }
 
 std::string read_file_bytes(std::string_view path) {
-  auto file = resolve_path(path);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("无法打开文件：" + std::string(path));
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return read_regular_file(resolve_path(path), file_limits::kDocument);
 }
 
 }  // namespace

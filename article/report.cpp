@@ -1,6 +1,7 @@
 // Computing the test report's values.
 #include "article/report.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "common/rounding.h"
@@ -28,6 +29,9 @@ std::string hundredths_text(int hundredths) {
 ReportValues report_values(int typed, int wrong, int minutes, int seconds) {
   ReportValues v;
   v.time = time_text(minutes, seconds);
+  // Counters read from labels are never trusted to be consistent: nothing shows below zero.
+  typed = std::max(typed, 0);
+  wrong = std::clamp(wrong, 0, typed);
   v.total = typed;
   v.wrong = wrong;
   v.right = typed - wrong;

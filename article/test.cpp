@@ -67,12 +67,15 @@ QPushButton* push_button(QWidget* parent, const QString& text, QRect place, cons
 // The key's character as the window's key preview sees it; 0 for keys that give none.
 char key_char(const QKeyEvent& event) {
   switch (event.key()) {
-    case Qt::Key_Backspace: return tavrel::article::kBackspace;
+    case Qt::Key_Backspace:
+      return tavrel::article::kBackspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return tavrel::article::kEnter;
+    case Qt::Key_Enter:
+      return tavrel::article::kEnter;
     case Qt::Key_Delete:
       return event.modifiers() & Qt::KeypadModifier ? '.' : 0;  // the keypad's "." without NumLock
-    default: break;
+    default:
+      break;
   }
   const QString text = event.text();
   if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() > 0x7E) return 0;
@@ -209,8 +212,7 @@ void Tform_test::build_controls() {
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
   LChange = label(this, default_status(), {656, 574, 144, 24}, "LChange");
-  Label9 = label(this,
-                 QStringLiteral("输入说明：按“空格”或/键字结束，*键词结束，+和－键翻页。"),
+  Label9 = label(this, QStringLiteral("输入说明：按“空格”或/键字结束，*键词结束，+和－键翻页。"),
                  {20, 606, 780, 24}, "Label9");
 
   zdqc = new QFrame(this);
@@ -258,10 +260,18 @@ void Tform_test::FormShow() {
   session.fresh = true;
   BitBtn1->setEnabled(true);
   session.load({});
+  article_loaded = false;
   redraw_all();
   if (tavrel::path_exists("test.tvm")) {
     REdit1->setTextColor(Qt::black);
-    load_article("test.tvm");
+    try {
+      load_article("test.tvm");
+    } catch (...) {
+      // As without a default article: no start button over an empty box; "文件" chooses one.
+      BtnStart->hide();
+      SBtnSetup->setEnabled(true);
+      throw;
+    }
     Label_file->setText(QStringLiteral("test.tvm"));
     BtnPauseClick();
   } else if (tavrel::platform().message_box(this, QStringLiteral("没有找到测试文件，要亲自找吗"),
@@ -288,8 +298,9 @@ void Tform_test::FormShow() {
 }
 
 void Tform_test::load_article(const std::string& path) {
-  const std::string bytes = tavrel::article::read_file_bytes(tavrel::resolve_path(path));
+  const std::string bytes = tavrel::article::read_practice_file(tavrel::resolve_path(path));
   session.load(tavrel::article::split_box_lines(bytes));
+  article_loaded = true;
   redraw_all();
   size_box();
 }
@@ -334,8 +345,8 @@ void Tform_test::select_fileClick() {
 void Tform_test::change_fileClick() {
   const QString kept = LChange->text();
   WorkingDirBack back(this);  // also when the conversion fails
-  auto chosen = tavrel::platform().open_file(
-      this, QStringLiteral("选择欲转换文件"), QStringLiteral("文本文件(*.txt);;所有文件(*)"));
+  auto chosen = tavrel::platform().open_file(this, QStringLiteral("选择欲转换文件"),
+                                             QStringLiteral("文本文件(*.txt);;所有文件(*)"));
   if (!chosen) return;
   set_status(QStringLiteral("正在转换 ..."));
   tavrel::article::ConvertedFile converted;
@@ -362,11 +373,14 @@ void Tform_test::change_fileClick() {
   BitBtn1->setEnabled(true);
 }
 
-void Tform_test::clear_errata() { session.errata.clear(); }
+void Tform_test::clear_errata() { session.clear_errata(); }
 
 // ---- The typing test ----
 
 void Tform_test::BtnStartClick() {
+  // Without an article (none found, none chosen) there is nothing to type: Enter on the hidden,
+  // still focused start button must not start a test on an empty box.
+  if (!article_loaded) return;
   set_status(QStringLiteral("正在测试"));
   BtnStart->hide();
   Image2->hide();
@@ -433,9 +447,10 @@ void Tform_test::article_end() {
   set_status(default_status());
   show_start_button();
   SBtnSetup->setEnabled(true);
-  load_article(article_path);
+  // The test is over whether or not the article can be read again.
   session.fresh = true;
   clear_errata();
+  load_article(article_path);
 }
 
 // No test runs: the start button lies over the box, and the buttons for between tests work.
@@ -461,8 +476,8 @@ void Tform_test::Timer3Timer() {
 
 void Tform_test::SBtnQuitClick() {
   if (tavrel::platform().message_box(this, QStringLiteral("确定退出吗"), QStringLiteral("确认"),
-                                     tavrel::MsgButtons::OkCancel, tavrel::MsgIcon::Question) ==
-      tavrel::MsgResult::Ok) {
+                                     tavrel::MsgButtons::OkCancel,
+                                     tavrel::MsgIcon::Question) == tavrel::MsgResult::Ok) {
     close();
   }
 }
@@ -561,8 +576,8 @@ void Tform_test::redraw_all() {
     lines << tavrel::from_gbk(session.box.line(k));
   }
   REdit1->setPlainText(lines.join(QChar('\n')));
-  REdit1->setStyleSheet(QString("QTextEdit { background: %1; }")
-                            .arg(to_qcolor(session.background_color).name()));
+  REdit1->setStyleSheet(
+      QString("QTextEdit { background: %1; }").arg(to_qcolor(session.background_color).name()));
   QTextCursor all(document);
   all.select(QTextCursor::Document);
   QTextBlockFormat block;
@@ -613,8 +628,8 @@ void Tform_test::redraw_lines(const std::set<int>& lines) {
       run_end = std::min(run_end, text.size());
       QTextCharFormat format;
       format.setForeground(to_qcolor(colour));
-      cursor.insertText(tavrel::from_gbk(std::string_view(text).substr(run_start, run_end - run_start)),
-                        format);
+      cursor.insertText(
+          tavrel::from_gbk(std::string_view(text).substr(run_start, run_end - run_start)), format);
       run_start = run_end;
     }
   }

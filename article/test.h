@@ -30,10 +30,11 @@ class Tform_test : public QDialog {
   // the counters and the errata list that the report and the settings windows read and set.
   tavrel::article::TypingSession session;
 
-  QByteArray program_dir;                // with its trailing separator
+  QByteArray program_dir;                 // with its trailing separator
   std::string article_path = "test.tvm";  // reloaded after a finished test
   int chars_per_line = tavrel::article::kCharsPerLine;
   bool conversion_accepted = false;  // the answer of TForm_change
+  bool article_loaded = false;       // the box holds an article a test can start on
 
   QLabel *Label_file, *Label_time, *Ltime, *LChange, *Lgo, *Label9;
   QLabel *alread, *wrong;

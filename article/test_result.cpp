@@ -93,15 +93,8 @@ void TForm_result::show_errata() {
 }
 
 void TForm_result::FormShow() {
-  if (review_only) {
-    // The list may have been cleared since the codes were called up.
-    const int lines = form_test ? static_cast<int>(form_test->session.errata.size()) : 0;
-    if (errata_cursor > lines) errata_cursor = 0;
-    show_errata();
-    return;
-  }
-  errata_cursor = 0;
   show_errata();
+  if (review_only) return;
   if (!form_test) return;
   const int typed = form_test->alread->text().toInt();
   const int wrong = form_test->wrong->text().toInt();
@@ -124,7 +117,7 @@ void TForm_result::FormShow() {
   LCodeLength->setText(QString::fromStdString(tavrel::article::hundredths_text(keys.per_char)) +
                        QStringLiteral("键/字"));
   record_history(values, test_seconds, keystrokes);
-  if (tavrel::article::speed == 0) {
+  if (tavrel::article::speed <= 0) {
     lbSorry->hide();
     return;
   }
@@ -159,11 +152,11 @@ void TForm_result::SpeedButton1Click() { close(); }
 
 void TForm_result::append_next_code() {
   if (!form_test) return;
-  auto& errata = form_test->session.errata;
-  if (errata_cursor >= static_cast<int>(errata.size())) return;
-  std::string& line = errata[errata_cursor];
+  auto& session = form_test->session;
+  if (session.errata_cursor >= static_cast<int>(session.errata.size())) return;
+  std::string& line = session.errata[static_cast<std::size_t>(session.errata_cursor)];
   if (tavrel::two && line.size() >= 2) line += tavrel::two->code_of_zi(line.substr(0, 2));
-  ++errata_cursor;
+  ++session.errata_cursor;
   const int scrolled = Mresult->verticalScrollBar()->value();
   show_errata();
   Mresult->verticalScrollBar()->setValue(scrolled);

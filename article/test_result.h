@@ -27,7 +27,6 @@ class TForm_result : public QDialog {
   QPlainTextEdit* Mresult;
   QToolButton* SpeedButton1;
   bool review_only = false;  // shows the last values unchanged
-  int errata_cursor = 0;     // the next errata line to receive its code
 
  public slots:
   void FormCreate();

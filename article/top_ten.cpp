@@ -2,19 +2,17 @@
 #include "article/top_ten.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
-#include <system_error>
 
-#include "article/tvm_format.h"
 #include "common/gbk.h"
 #include "common/replace_file.h"
+#include "common/safe_file.h"
 
 namespace tavrel::article {
 namespace {
 
-std::runtime_error top_ten_error(const std::string& what, const std::filesystem::path& file) {
-  return std::runtime_error(what + "：" + file.string());
+std::runtime_error damaged(const std::filesystem::path& file) {
+  return std::runtime_error("排行榜文件已损坏（最后一条记录不完整）：" + file.string());
 }
 
 }  // namespace
@@ -30,10 +28,10 @@ std::string encode_record(const TopTenRecord& record) {
 }
 
 std::vector<TopTenRecord> read_top_ten(const std::filesystem::path& file) {
-  const std::string bytes = read_file_bytes(file);
+  const std::string bytes = read_regular_file(file, file_limits::kRecordFile);
   std::vector<TopTenRecord> records;
   for (std::size_t at = 0; at < bytes.size() && records.size() < kTopTenSize; at += kRecordBytes) {
-    if (bytes.size() - at < kRecordBytes) throw top_ten_error("排行榜文件已损坏", file);
+    if (bytes.size() - at < kRecordBytes) throw damaged(file);
     const auto* r = reinterpret_cast<const unsigned char*>(bytes.data() + at);
     // A damaged length byte must not reach into the fill and the score.
     const std::size_t length = std::min<std::size_t>(r[0], kNameBytes);
@@ -45,6 +43,7 @@ std::vector<TopTenRecord> read_top_ten(const std::filesystem::path& file) {
 }
 
 bool enters_top_ten(const std::vector<TopTenRecord>& records, int speed) {
+  if (speed <= 0) return false;  // no speed of its own is ever filed
   if (records.size() < kTopTenSize) return true;
   for (const auto& r : records) {
     if (speed > r.score) return true;
@@ -65,21 +64,14 @@ std::vector<TopTenRecord> with_entry(std::vector<TopTenRecord> records, TopTenRe
 void write_top_ten(const std::filesystem::path& file, const std::vector<TopTenRecord>& records) {
   std::string bytes;
   for (const auto& r : records) bytes += encode_record(r);
-  try {
-    replace_file(file, bytes);
-  } catch (const std::system_error&) {
-    throw top_ten_error("写入文件失败", file);
-  }
+  replace_file(file, bytes);
 }
 
 void file_entry(const std::filesystem::path& file, TopTenRecord entry) {
   write_top_ten(file, with_entry(read_top_ten(file), std::move(entry)));
 }
 
-void clear_top_ten(const std::filesystem::path& file) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out) throw top_ten_error("无法打开文件", file);
-}
+void clear_top_ten(const std::filesystem::path& file) { replace_file(file, ""); }
 
 std::string cut_name(std::string_view gbk_name) {
   return std::string(gbk_prefix(gbk_name, kNameBytes));

@@ -29,14 +29,14 @@ bool enters_top_ten(const std::vector<TopTenRecord>& records, int speed);
 // The table with `entry` added below any equal scores, cut to ten.
 std::vector<TopTenRecord> with_entry(std::vector<TopTenRecord> records, TopTenRecord entry);
 
-// Replaces the file as a whole: the table goes to a file beside it that is then renamed over
-// it, so a failed write leaves the old table.
+// Replaces the file as a whole (replace_file), so a failed write leaves the old table; a
+// read-only file is refused.
 void write_top_ten(const std::filesystem::path& file, const std::vector<TopTenRecord>& records);
 
 // Reads, adds and writes back.
 void file_entry(const std::filesystem::path& file, TopTenRecord entry);
 
-// Empties the table.
+// Empties the table, as a whole rewrite too.
 void clear_top_ten(const std::filesystem::path& file);
 
 // At most 16 bytes of a GBK name, never half a character.

@@ -1,10 +1,9 @@
 // The conversion into practice files and the splitting of a file into box lines.
 #include "article/tvm_format.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <system_error>
+#include "common/gbk.h"
+#include "common/replace_file.h"
+#include "common/safe_file.h"
 
 namespace tavrel::article {
 namespace {
@@ -16,8 +15,19 @@ bool is_kept_pair(unsigned char lead, unsigned char trail) {
   return lead >= 0xB0 && lead <= 0xF0 && trail >= 0xA1 && trail <= 0xFE;
 }
 
-std::runtime_error file_error(const char* what, const std::filesystem::path& path) {
-  return std::runtime_error(std::string(what) + " " + path.string() + ": " + std::strerror(errno));
+// Any two-byte GBK character: a lead byte 0x81-0xFE, a trail byte 0x40-0xFE other than 0x7F.
+bool is_gbk_pair(unsigned char lead, unsigned char trail) {
+  return lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+}
+
+bool has_prefix(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool has_non_ascii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
 }
 
 // Number of Unicode characters in UTF-8 text (continuation bytes do not start one).
@@ -39,6 +49,15 @@ std::size_t utf8_tail_start(std::string_view text, std::size_t count) {
 
 }  // namespace
 
+std::string source_as_gbk(std::string_view source) {
+  if (has_prefix(source, "\xEF\xBB\xBF")) return gbk_from_utf8(source.substr(3));
+  if (has_prefix(source, "\xFF\xFE")) return gbk_from_utf16(source.substr(2), false);
+  if (has_prefix(source, "\xFE\xFF")) return gbk_from_utf16(source.substr(2), true);
+  // GBK text of any length is almost never well-formed UTF-8 as well.
+  if (has_non_ascii(source) && is_valid_utf8(source)) return gbk_from_utf8(source);
+  return std::string(source);
+}
+
 Conversion convert_text(std::string_view source, int chars_per_line) {
   if (source.empty()) throw std::runtime_error("读取源文件失败：文件是空的");
   Conversion out;
@@ -49,7 +68,12 @@ Conversion convert_text(std::string_view source, int chars_per_line) {
   while (next < source.size()) {
     auto b2 = static_cast<unsigned char>(source[next++]);
     if (!is_kept_pair(b1, b2)) {
-      b1 = b2;  // the window moves on by one byte only
+      if (!is_gbk_pair(b1, b2)) {
+        b1 = b2;  // a byte that starts no character: the window moves on by one
+        continue;
+      }
+      if (next == source.size()) break;
+      b1 = static_cast<unsigned char>(source[next++]);  // a symbol goes as a whole
       continue;
     }
     out.bytes += static_cast<char>(b1);
@@ -76,17 +100,19 @@ std::filesystem::path converted_path(const std::filesystem::path& source) {
 
 ConvertedFile convert_file(const std::filesystem::path& source, int chars_per_line) {
   const std::filesystem::path output = converted_path(source);
-  std::error_code error;
-  if (output == source || std::filesystem::equivalent(output, source, error)) {
+  if (output == source) {
     throw ConversionRefused("“" + source.filename().string() +
                             "”已是练习文件（文件名以tvm结尾），转换会覆盖它本身。文件未改动。");
   }
-  const Conversion converted = convert_text(read_file_bytes(source), chars_per_line);
-  std::ofstream out(output, std::ios::binary | std::ios::trunc);
-  if (!out) throw file_error("无法创建文件", output);
-  out.write(converted.bytes.data(), static_cast<std::streamsize>(converted.bytes.size()));
-  out.close();
-  if (!out) throw file_error("写入文件失败", output);
+  const Conversion converted = convert_text(
+      source_as_gbk(read_regular_file(source, file_limits::kConversionSource)), chars_per_line);
+  if (converted.bytes.size() > file_limits::kPracticeFile) {
+    throw ConversionRefused("转换结果有" + std::to_string(converted.characters) +
+                            "个汉字，超过了练习文章的上限，无法用来练习。没有写入文件。");
+  }
+  // The source is read whole before anything is written, and the output is replaced by a
+  // rename: an output name linked to the source (or to anything else) is never written through.
+  replace_file(output, converted.bytes);
   return {output, converted.characters};
 }
 
@@ -103,15 +129,8 @@ std::vector<std::string> split_box_lines(std::string_view bytes) {
   return lines;
 }
 
-std::string read_file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) throw file_error("无法打开文件", path);
-  const std::streamoff size = in.tellg();
-  if (size < 0) throw file_error("读取文件失败", path);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.seekg(0);
-  if (!in.read(bytes.data(), size)) throw file_error("读取文件失败", path);
-  return bytes;
+std::string read_practice_file(const std::filesystem::path& path) {
+  return read_regular_file(path, file_limits::kPracticeFile);
 }
 
 }  // namespace tavrel::article

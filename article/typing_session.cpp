@@ -154,6 +154,8 @@ void TypingSession::type_char(std::string_view s) {
     cur_line = 1;
   }
   ++typed;
+  if (counted_wrong_.size() + 1 != static_cast<std::size_t>(typed)) counted_wrong_.clear();
+  counted_wrong_.push_back(false);
   const int above = static_cast<int>(box.line(cur_line - 1).size());
   box.append(cur_line, s);
   box.colour(cur_pos + above + ArticleBox::kBreakWidth, 2, input_color);
@@ -161,6 +163,7 @@ void TypingSession::type_char(std::string_view s) {
   const std::string article_char = box.bytes_at(cur_pos - 2, 2);
   if (dict_compare(article_char, s) != 0) {
     ++wrong;
+    counted_wrong_.back() = true;
     errata.push_back(article_char + "(" + std::string(s) + ")");
     box.colour(cur_pos - 2, 2, kWrongColour);
   } else {
@@ -186,27 +189,39 @@ void TypingSession::withdraw() {
     // The character withdrawn ends the line above: it loses its typed colour too.
     box.colour(cur_pos - 2, 2, untyped_color);
   }
-  const std::string article_char = box.bytes_at(cur_pos - 2, 2);
-  bool lowered = false;
-  if (!box.line(cur_line).empty()) {
-    const int above = static_cast<int>(box.line(cur_line - 1).size());
-    const std::string learner_char = box.bytes_at(cur_pos - 2 + above + ArticleBox::kBreakWidth, 2);
-    if (dict_compare(article_char, learner_char) != 0 && wrong > 0) {
-      --wrong;
-      lowered = true;
-    }
-  }
+  const bool was_wrong = counted_wrong_.size() == static_cast<std::size_t>(typed) && typed > 0
+                             ? counted_wrong_.back()
+                             : looks_wrong_in_box();
+  const bool lowered = was_wrong && wrong > 0;
+  if (lowered) --wrong;
   box.cut_end(cur_line, 2);
   cur_pos -= 2;
   if (typed > 0) {
     --typed;
+    if (!counted_wrong_.empty()) counted_wrong_.pop_back();
     if (lowered && !errata.empty()) errata.pop_back();
+    errata_cursor = std::min(errata_cursor, static_cast<int>(errata.size()));
   }
+  wrong = std::min(wrong, typed);
+}
+
+// Without a record of the character (counters set from outside), the box decides: the learner's
+// character differs from the article character above it.
+bool TypingSession::looks_wrong_in_box() const {
+  if (box.line(cur_line).empty()) return false;
+  const std::string article_char = box.bytes_at(cur_pos - 2, 2);
+  const int above = static_cast<int>(box.line(cur_line - 1).size());
+  const std::string learner_char = box.bytes_at(cur_pos - 2 + above + ArticleBox::kBreakWidth, 2);
+  return dict_compare(article_char, learner_char) != 0;
 }
 
 bool TypingSession::tick() {
   if (clock_text == "0:00") {
+    // The first second starts the test's counts; errata of characters typed before it would
+    // stand in the report without being counted wrong.
     typed = wrong = keystrokes = 0;
+    counted_wrong_.clear();
+    clear_errata();
     elapsed_minutes = elapsed_seconds = 0;
   }
   if (++elapsed_seconds == 60) {
@@ -218,10 +233,16 @@ bool TypingSession::tick() {
   return elapsed_minutes >= practice_minutes;
 }
 
-void TypingSession::restart_clock() {
+void TypingSession::clear_errata() {
   errata.clear();
+  errata_cursor = 0;
+}
+
+void TypingSession::restart_clock() {
+  clear_errata();
   progress = 0;
   typed = wrong = keystrokes = 0;
+  counted_wrong_.clear();
   clock_text = "0:00";
   elapsed_minutes = elapsed_seconds = 0;
 }

@@ -65,6 +65,10 @@ class TypingSession {
   // again with the other counters.
   int keystrokes = 0;
   std::vector<std::string> errata;  // article character + "(" + typed + ")", in typing order
+  // The next errata line to receive its code in the report; it belongs to the list and goes back
+  // to 0 only when the list is cleared, so a line never gets its code twice.
+  int errata_cursor = 0;
+  void clear_errata();
 
   std::string clock_text = "0:00";  // Lgo
   int elapsed_minutes = 0, elapsed_seconds = 0;
@@ -83,9 +87,14 @@ class TypingSession {
   void previous_page();
   void clear_candidates();
   void scroll(int pixels);
+  bool looks_wrong_in_box() const;
   static bool is_scroll_line(int line) { return line >= 13 && (line - 13) % 12 == 0; }
 
   Ttwo*& dictionary_;
+  // One entry per character the typed counter holds: whether it was counted wrong. Withdrawing
+  // takes back exactly what typing counted, also past the article's end where the box holds no
+  // article character to compare with again.
+  std::vector<bool> counted_wrong_;
 };
 
 // The elapsed time as Lgo shows it: minutes and seconds, each with a leading zero below 10.

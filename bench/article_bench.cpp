@@ -10,6 +10,7 @@
 #include "article/segmentation.h"
 #include "article/tvm_format.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
 
@@ -70,8 +71,12 @@ void BM_convert_10mb_file(benchmark::State& state) {
     std::string text;
     while (text.size() < 10 * 1024 * 1024) {
       switch (random() % 8) {
-        case 0: text += "\xA3\xAC"; break;  // a full-width comma
-        case 1: text += "ab 12\r\n"; break;
+        case 0:
+          text += "\xA3\xAC";
+          break;  // a full-width comma
+        case 1:
+          text += "ab 12\r\n";
+          break;
         default:
           text += static_cast<char>(0xB0 + random() % 0x28);
           text += static_cast<char>(0xA1 + random() % 0x5E);
@@ -103,14 +108,14 @@ void segment_practice_text(benchmark::State& state, const std::string& tvm) {
 }
 
 void BM_segment_shipped_article(benchmark::State& state) {
-  segment_practice_text(state, tavrel::article::read_file_bytes(kData / "test.tvm"));
+  segment_practice_text(state, tavrel::article::read_practice_file(kData / "test.tvm"));
 }
 
 // The default article's text repeated to at least 10,000 characters, converted as the practice
 // window converts a chosen file.
 tavrel::article::Conversion ten_thousand_character_article() {
-  const std::string once =
-      tavrel::gbk_from_utf8(tavrel::article::read_file_bytes(kDefaultArticle));
+  const std::string once = tavrel::gbk_from_utf8(
+      tavrel::read_regular_file(kDefaultArticle, tavrel::file_limits::kConversionSource));
   const std::int64_t per_copy = tavrel::article::convert_text(once).characters;
   std::string text;
   for (std::int64_t characters = 0; characters < 10000; characters += per_copy) text += once;

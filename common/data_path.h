@@ -18,6 +18,7 @@ std::filesystem::path resolve_path(std::string_view path, const std::filesystem:
 std::filesystem::path resolve_path(std::string_view path);
 
 // Opens `path` read-only through the same mapping: a POSIX descriptor, or -1 with errno set.
+// Opening never blocks (O_NONBLOCK), also on a pipe; the caller checks what it opened.
 // A path that exists as spelled opens at once, without the walk through its folders (the
 // mapping would find that spelling first anyway); the dictionary opens files on every lookup.
 int open_read_only(std::string_view path);

@@ -14,7 +14,7 @@ class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
     if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-      throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+      throw std::runtime_error(std::string("系统缺少字符编码转换：") + from + " → " + to);
     }
   }
   ~Converter() { iconv_close(cd_); }
@@ -66,12 +66,53 @@ std::size_t utf8_sequence_length(std::string_view s) {
 
 std::string utf8_from_gbk(std::string_view gbk) {
   Converter conv("UTF-8", "GBK");
-  return conv.run(gbk, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; }, nullptr);
+  return conv.run(
+      gbk, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; }, nullptr);
 }
 
 std::string gbk_from_utf8(std::string_view utf8, bool* lossless) {
   Converter conv("GBK", "UTF-8");
   return conv.run(utf8, "?", utf8_sequence_length, lossless);
+}
+
+std::string gbk_from_utf16(std::string_view utf16, bool big_endian) {
+  Converter conv("GBK", big_endian ? "UTF-16BE" : "UTF-16LE");
+  return conv.run(
+      utf16, "?", [](std::string_view) { return std::size_t{2}; }, nullptr);
+}
+
+bool is_valid_utf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      cp = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
 }
 
 bool is_valid_gbk(std::string_view gbk) {

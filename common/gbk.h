@@ -13,6 +13,12 @@ std::string utf8_from_gbk(std::string_view gbk);
 // When `lossless` is given it is set to whether every character was kept.
 std::string gbk_from_utf8(std::string_view utf8, bool* lossless = nullptr);
 
+// Encodes UTF-16 text (without its byte-order mark) as GBK; what GBK cannot hold becomes '?'.
+std::string gbk_from_utf16(std::string_view utf16, bool big_endian);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool is_valid_utf8(std::string_view bytes);
+
 // True when every byte sequence is valid GBK (ASCII or a lead byte 0x81-0xFE with a trail byte).
 bool is_valid_gbk(std::string_view gbk);
 

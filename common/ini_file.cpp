@@ -2,8 +2,9 @@
 #include "ini_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <system_error>
+
+#include "common/safe_file.h"
 
 namespace tavrel {
 namespace {
@@ -17,14 +18,16 @@ std::string_view trim(std::string_view s) {
 
 bool same_name(std::string_view a, std::string_view b) {
   auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 }  // namespace
 
 std::optional<std::string> ini_value(std::string_view text, std::string_view section,
                                      std::string_view key) {
+  // Editors save UTF-8 with a byte-order mark, which would hide the first section's name.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   bool in_section = false;
   while (!text.empty()) {
     std::size_t end = text.find('\n');
@@ -33,7 +36,8 @@ std::optional<std::string> ini_value(std::string_view text, std::string_view sec
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
       std::size_t close = line.find(']');
-      in_section = close != std::string_view::npos && same_name(trim(line.substr(1, close - 1)), section);
+      in_section =
+          close != std::string_view::npos && same_name(trim(line.substr(1, close - 1)), section);
       continue;
     }
     std::size_t eq = line.find('=');
@@ -50,11 +54,9 @@ std::optional<std::string> ini_value(std::string_view text, std::string_view sec
 
 std::optional<std::string> read_ini_value(const std::filesystem::path& file,
                                           std::string_view section, std::string_view key) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  return ini_value(content.str(), section, key);
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return std::nullopt;
+  return ini_value(read_regular_file(file, file_limits::kIniFile), section, key);
 }
 
 }  // namespace tavrel

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "common/data_path.h"
+#include "common/safe_file.h"
 
 namespace tavrel {
 
@@ -20,12 +21,15 @@ void ByteFile::open(std::string_view path) {
   path_ = std::string(path);
   fd_ = open_read_only(path);
   if (fd_ < 0) {
-    throw std::runtime_error("cannot open " + path_ + ": " + std::strerror(errno));
+    const int error = errno;
+    throw FileError("无法打开文件" + quoted_name(path_) + "：" + chinese_reason(error), error);
   }
   struct stat info {};
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const bool folder = S_ISDIR(info.st_mode);
     close();
-    throw std::runtime_error("cannot read " + path_ + ": not a regular file");
+    throw FileError(quoted_name(path) +
+                    (folder ? "是一个文件夹，不是文件。" : "不是普通文件，程序不读取它。"));
   }
   size_ = info.st_size;
 }
@@ -42,7 +46,7 @@ void ByteFile::close() {
 std::string ByteFile::read(std::int64_t offset, std::size_t count) const {
   if (fd_ < 0) throw std::logic_error("read from a closed file");
   if (offset < 0 || offset + static_cast<std::int64_t>(count) > size_) {
-    throw std::runtime_error("read beyond the end of " + path_);
+    throw FileError("文件" + quoted_name(path_) + "不完整：要读的数据超出了文件末尾。");
   }
   std::string bytes(count, '\0');
   if (count > kBlockSize) {
@@ -50,9 +54,8 @@ std::string ByteFile::read(std::int64_t offset, std::size_t count) const {
     return bytes;
   }
   const auto in_block = [&] {
-    return offset >= block_start_ &&
-           offset + static_cast<std::int64_t>(count) <=
-               block_start_ + static_cast<std::int64_t>(block_.size());
+    return offset >= block_start_ && offset + static_cast<std::int64_t>(count) <=
+                                         block_start_ + static_cast<std::int64_t>(block_.size());
   };
   if (!in_block()) {
     const auto block = static_cast<std::int64_t>(kBlockSize);
@@ -83,7 +86,9 @@ void ByteFile::read_from_disk(char* into, std::int64_t offset, std::size_t count
   while (done < count) {
     ssize_t got = ::pread(fd_, into + done, count - done, offset + done);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) throw std::runtime_error("read error in " + path_);
+    if (got < 0)
+      throw FileError("读取文件" + quoted_name(path_) + "出错：" + chinese_reason(errno), errno);
+    if (got == 0) throw FileError("文件" + quoted_name(path_) + "在读取时变短了。");
     done += static_cast<std::size_t>(got);
   }
 }

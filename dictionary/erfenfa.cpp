@@ -5,13 +5,22 @@
 
 #include "common/dict_order.h"
 #include "common/rounding.h"
+#include "common/safe_file.h"
 #include "dictionary/dict_format.h"
 
 namespace tavrel {
 namespace {
 
-std::int64_t record_count(const ByteFile& file, int file_number) {
-  return file.size() / static_cast<std::int64_t>(dict::record_size(file_number));
+// The whole records of an open file; a file without one is damaged (the bisection would have
+// no record to probe, and probing record 0 of it never ends).
+std::int64_t record_count(const ByteFile& file, int file_number, std::string_view path) {
+  const auto size = static_cast<std::int64_t>(dict::record_size(file_number));
+  const std::int64_t count = file.size() / size;
+  if (count == 0) {
+    throw FileError("词典文件" + quoted_name(std::string(path)) + "已损坏：它连一条完整的记录（" +
+                    std::to_string(size) + "字节）也没有。");
+  }
+  return count;
 }
 
 std::int64_t record_offset(std::int64_t record, int file_number) {
@@ -24,7 +33,7 @@ Ttwo* two = nullptr;
 
 void Ttwo::find_code(int scope, std::string_view code) {
   if (scope != kScopeWords && scope != kScopeCharacters) {
-    throw std::invalid_argument("unknown dictionary scope " + std::to_string(scope));
+    throw std::invalid_argument("词典没有第" + std::to_string(scope) + "类查找");
   }
   itemcount = 0;
   if (scope == kScopeCharacters) {
@@ -38,9 +47,10 @@ void Ttwo::find_code(int scope, std::string_view code) {
 bool Ttwo::find_word(int length, std::string_view word) {
   const int file_number = dict::file_number_for(length);
   const std::size_t text_bytes = dict::text_size(file_number);
-  dictfile.open(dict::text_file_path(file_number));
+  const auto path = dict::text_file_path(file_number);
+  dictfile.open(path);
   ClosingGuard guard(dictfile);
-  auto found = bisect(record_count(dictfile, file_number), [&](std::int64_t record) {
+  auto found = bisect(record_count(dictfile, file_number, path), [&](std::int64_t record) {
     return compare_word(word, record_offset(record, file_number) + dict::kPackedCodeSize,
                         text_bytes);
   });
@@ -48,14 +58,16 @@ bool Ttwo::find_word(int length, std::string_view word) {
 }
 
 std::string Ttwo::code_of_zi(std::string_view zi) {
-  const std::size_t size = dict::record_size(1);
-  dictfile.open(dict::code_file_path(1));
+  const auto size = static_cast<std::int64_t>(dict::record_size(1));
+  const auto path = dict::code_file_path(1);
+  dictfile.open(path);
   ClosingGuard guard(dictfile);
-  const std::string bytes = dictfile.read(0, static_cast<std::size_t>(dictfile.size()));
-  for (std::size_t offset = 0; offset + size <= bytes.size(); offset += size) {
-    std::string_view record = std::string_view(bytes).substr(offset, size);
-    if (dict_compare(zi, record.substr(dict::kPackedCodeSize)) == 0) {
-      return dict::unpack_code(record);
+  // Record by record through the file's block, never the whole file at once.
+  const std::int64_t count = record_count(dictfile, 1, path);
+  for (std::int64_t record = 0; record < count; ++record) {
+    const std::string bytes = dictfile.read(record * size, static_cast<std::size_t>(size));
+    if (dict_compare(zi, std::string_view(bytes).substr(dict::kPackedCodeSize)) == 0) {
+      return dict::unpack_code(bytes);
     }
   }
   return {};
@@ -90,9 +102,10 @@ std::optional<std::int64_t> Ttwo::bisect(std::int64_t count, const RecordCompari
 }
 
 void Ttwo::collect(int file_number, std::string_view code) {
-  dictfile.open(dict::code_file_path(file_number));
+  const auto path = dict::code_file_path(file_number);
+  dictfile.open(path);
   ClosingGuard guard(dictfile);
-  const std::int64_t count = record_count(dictfile, file_number);
+  const std::int64_t count = record_count(dictfile, file_number, path);
   auto same_code = [&](std::int64_t record) {
     return compare_code(code, record_offset(record, file_number)) == 0;
   };

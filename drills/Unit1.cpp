@@ -1033,9 +1033,14 @@ void TForm1::wrong_answer(Family family) {
     Labelhint1->show();
     Labelhint1->setText(code);
   } else {
-    // The typing boxes show the code as F1 does: the next digit starts a new code.
+    // The typing boxes show the code as F1 does: the next digit starts a new code. The key
+    // that was judged still puts its own character into the box after this handler; the
+    // pending replacement puts the code back, or the digit would be appended to it and the
+    // shown code be judged wrong once more.
     PendingReplace = false;
     box->setText(code);
+    PendingReplace = true;
+    PendingText = code;
     after_help_of(family) = true;
   }
 }

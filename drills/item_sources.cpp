@@ -9,6 +9,7 @@
 #include "common/data_path.h"
 #include "common/fixed_field.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "drills/drill_kinds.h"
 
 namespace tavrel::drills {
@@ -46,6 +47,7 @@ const ListFormat& list_format(int kind) {
 
 ListFile::ListFile(const ListFormat& format) : format_(format) {
   auto file = resolve_path(format.path);
+  check_regular_file(file, file_limits::kListFile);
   in_.open(file, std::ios::binary);
   std::error_code ec;
   auto size = std::filesystem::file_size(file, ec);

@@ -10,12 +10,16 @@
 #include "common/data_path.h"
 #include "common/fixed_field.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 
 namespace tavrel::drills {
 namespace {
 
 std::fstream open_record_file(std::string_view file, std::ios::openmode mode) {
-  std::fstream stream(resolve_path(file), mode | std::ios::binary);
+  const auto path = resolve_path(file);
+  check_regular_file(path, file_limits::kRecordFile);
+  if (mode & std::ios::out) check_rewritable(path);
+  std::fstream stream(path, mode | std::ios::binary);
   if (!stream) throw std::runtime_error("无法打开文件：" + std::string(file));
   return stream;
 }

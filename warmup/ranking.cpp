@@ -1,18 +1,12 @@
 // The warm-up ranking file: entry lines, reading, and appending through a renamed copy.
 #include "warmup/ranking.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <system_error>
 
 #include "common/data_path.h"
 #include "common/gbk.h"
 #include "common/replace_file.h"
+#include "common/safe_file.h"
 
 namespace fs = std::filesystem;
 
@@ -21,8 +15,9 @@ namespace {
 
 constexpr std::size_t kShownWidth = 12;  // bytes of the time and score boxes
 
-std::runtime_error write_error(const fs::path& file, int error) {
-  return std::runtime_error("无法写入排行榜文件 " + file.string() + "：" + std::strerror(error));
+bool is_present(const fs::path& file) {
+  std::error_code ec;
+  return fs::symlink_status(file, ec).type() != fs::file_type::not_found && !ec;
 }
 
 }  // namespace
@@ -50,39 +45,31 @@ std::string with_unit(std::string_view value, std::string_view unit) {
 }
 
 std::optional<std::vector<std::string>> read_ranking(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::exists(file, ec)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + file.string());
+  if (!is_present(file)) return std::nullopt;
+  const std::string content = read_regular_file(file, file_limits::kRankingFile);
   std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
+  std::size_t start = 0;
+  while (start < content.size()) {
+    std::size_t end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    std::string line = content.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+    lines.push_back(std::move(line));
+    start = end + 1;
   }
-  if (in.bad()) throw std::runtime_error("cannot read " + file.string());
   return lines;
 }
 
 void append_ranking_line(const fs::path& file, std::string_view line) {
   std::string content;
-  struct stat old_stat {};
-  if (::stat(file.c_str(), &old_stat) == 0) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream old;
-    if (!in || (old_stat.st_size > 0 && !(old << in.rdbuf()))) throw write_error(file, EIO);
-    content = std::move(old).str();
+  if (is_present(file)) {
+    content = read_regular_file(file, file_limits::kRankingFile);
     // A last line left without its end (the file edited by hand) keeps its own line.
     if (!content.empty() && content.back() != '\n') content += "\r\n";
   }
   content += line;
   content += "\r\n";
-
-  try {
-    replace_file(file, content);
-  } catch (const std::system_error& e) {
-    throw write_error(file, e.code().value());
-  }
+  replace_file(file, content);
 }
 
 }  // namespace tavrel::warmup

@@ -21,12 +21,13 @@ std::string ranking_line(std::string_view date, std::string_view name, std::stri
 std::string with_unit(std::string_view value, std::string_view unit);
 
 // The file's lines (CR LF or LF ends, the last line end optional); nothing when there is no
-// file. Throws std::runtime_error when it exists but cannot be read.
+// file. Throws tavrel::FileError when it exists but cannot be read, is no regular file or is
+// larger than any ranking file.
 std::optional<std::vector<std::string>> read_ranking(const std::filesystem::path& file);
 
 // Appends `line` and CR LF, creating the file when there is none (its folder must exist).
-// The new file is written beside the old one and renamed over it, so that a failed write
-// leaves the file exactly as it was; the failure is thrown as std::runtime_error.
+// The file is replaced whole (replace_file), so that a failed write leaves it exactly as it
+// was; a read-only file is refused. Failures are thrown as tavrel::FileError.
 void append_ranking_line(const std::filesystem::path& file, std::string_view line);
 
 }  // namespace tavrel::warmup

@@ -4,12 +4,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
-#include <QFileDialog>
 #include <filesystem>
 
 #include "app/application.h"
@@ -88,7 +87,8 @@ TEST(RealDialogs, TheFileDialogIsWideAndAChosenFileSetsTheCurrentDirectory) {
     files->selectFile(QString::fromStdString(article.string()));
     static_cast<QDialog*>(files)->accept();
   });
-  auto chosen = platform.open_file(nullptr, QStringLiteral("打开"), QStringLiteral("测试文件 (*.tvm)"));
+  auto chosen =
+      platform.open_file(nullptr, QStringLiteral("打开"), QStringLiteral("测试文件 (*.tvm)"));
   const auto now = std::filesystem::current_path();
   std::filesystem::current_path(before);
   ASSERT_TRUE(chosen.has_value());

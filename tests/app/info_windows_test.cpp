@@ -1,13 +1,17 @@
 // Explanation panel, About box, help window, rich-text loading and the application-wide catch.
+#include <gtest/gtest.h>
+
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <gtest/gtest.h>
+#include <filesystem>
+#include <new>
+#include <stdexcept>
 
 #include "app/UnitSM.h"
-#include "app/application.h"
 #include "app/Unit_about.h"
+#include "app/application.h"
 #include "app/rich_text.h"
 #include "app/scripted_platform.h"
 #include "app/shuoming.h"
@@ -53,7 +57,8 @@ TEST(RichText, WordPadFormattingReachesTheDocument) {
   auto format_at = [&](const QTextBlock& block, int offset) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       QTextFragment f = it.fragment();
-      if (offset >= f.position() - block.position() && offset < f.position() - block.position() + f.length())
+      if (offset >= f.position() - block.position() &&
+          offset < f.position() - block.position() + f.length())
         return f.charFormat();
     }
     return QTextCharFormat();
@@ -139,10 +144,10 @@ TEST(ErrorCatch, AnErrorInAGuardedHandlerIsShownAndTheProgramGoesOn) {
   QPushButton button("x");
   int clicks = 0, finished = 0;
   QObject::connect(&button, &QPushButton::clicked, guard([&] {
-                     ++clicks;
-                     throw MediaError("找不到声音文件：sound/Hero.wav");
-                     ++finished;
-                   }));
+    ++clicks;
+    throw MediaError("找不到声音文件：sound/Hero.wav");
+    ++finished;
+  }));
   button.show();
   QTest::mouseClick(&button, Qt::LeftButton);
   QTest::mouseClick(&button, Qt::LeftButton);
@@ -174,6 +179,23 @@ TEST(ErrorCatch, TheApplicationCatchesWhatAHandlerLetsEscape) {
   EXPECT_EQ(receiver.events, 2);
   ASSERT_EQ(platform->messages.size(), 2u);
   EXPECT_EQ(platform->messages[1].text, QStringLiteral("文件已损坏"));
+}
+
+// Library errors used to reach the learner as "std::bad_alloc" or an English system text.
+TEST(ErrorCatch, ErrorsOfTheLibrariesAreToldInChinese) {
+  ScopedScriptedPlatform platform;
+  guarded([] { throw std::bad_alloc(); });
+  guarded([] {
+    throw std::filesystem::filesystem_error("x", "files/record.dat",
+                                            std::make_error_code(std::errc::no_space_on_device));
+  });
+  guarded([] { throw std::out_of_range("vector::_M_range_check"); });
+  guarded([] { throw std::runtime_error("排行榜文件已损坏"); });
+  ASSERT_EQ(platform->messages.size(), 4u);
+  EXPECT_EQ(platform->messages[0].text, QStringLiteral("内存不足，操作没有完成。"));
+  EXPECT_EQ(platform->messages[1].text, QStringLiteral("文件操作失败“files/record.dat”：磁盘已满"));
+  EXPECT_EQ(platform->messages[2].text, QStringLiteral("程序内部出错，操作没有完成。"));
+  EXPECT_EQ(platform->messages[3].text, QStringLiteral("排行榜文件已损坏"));
 }
 
 }  // namespace

@@ -191,6 +191,12 @@ TEST_F(Launcher, OnlinePageFollowsServerIni) {
   EXPECT_EQ(platform_->shell_targets[0], QString::fromUtf8(kDefaultOnlinePage));
   EXPECT_TRUE(platform_->shell_targets[0].endsWith("/tvm.asp?lxid=4"));
   EXPECT_EQ(platform_->shell_targets[1], QStringLiteral("https://school.example/typing"));
+  // Saved with a UTF-8 byte-order mark, the section was not recognised: the default page opened.
+  program_.write("Server.ini",
+                 "\xEF\xBB\xBF[ServerSetup]\r\nAddress=https://school.example/bom\r\n");
+  launcher_.SpeedButton5Click();
+  ASSERT_EQ(platform_->shell_targets.size(), 3u);
+  EXPECT_EQ(platform_->shell_targets[2], QStringLiteral("https://school.example/bom"));
 }
 
 TEST_F(Launcher, UnsafeAddressesAreIgnoredSilently) {

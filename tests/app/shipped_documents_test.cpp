@@ -1,8 +1,9 @@
 // The documents shipped in the data tree load through the program's reader and fit their windows.
+#include <gtest/gtest.h>
+
 #include <QTextDocument>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
 
 #include "app/fonts.h"

@@ -1,4 +1,6 @@
 // Sound cues on the recording device and on the real SDL device (dummy audio driver).
+#include "app/sound.h"
+
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -8,7 +10,6 @@
 
 #include "app/scripted_platform.h"
 #include "app/sdl_audio.h"
-#include "app/sound.h"
 #include "temp_dir.h"
 
 namespace tavrel {
@@ -19,10 +20,13 @@ using testing::TempDir;
 
 // A mono 16-bit WAV file of `samples` samples of a square wave.
 std::string wav_bytes(std::uint32_t samples) {
-  auto le32 = [](std::uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+  auto le32 = [](std::uint32_t v) {
+    return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+  };
   auto le16 = [](std::uint16_t v) { return std::string{char(v), char(v >> 8)}; };
   std::string data;
-  for (std::uint32_t i = 0; i < samples; ++i) data += le16((i / 50) % 2 ? 8000 : static_cast<std::uint16_t>(-8000));
+  for (std::uint32_t i = 0; i < samples; ++i)
+    data += le16((i / 50) % 2 ? 8000 : static_cast<std::uint16_t>(-8000));
   return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) +
          le32(44100) + le16(2) + le16(16) + "data" + le32(data.size()) + data;
 }
@@ -39,7 +43,8 @@ std::string midi_bytes() {
 class SoundCues : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"Jiayou.wav", "Hero.wav", "Zaixiang.wav", "start.wav", "Gxgx.wav", "win.wav"})
+    for (const char* name :
+         {"Jiayou.wav", "Hero.wav", "Zaixiang.wav", "start.wav", "Gxgx.wav", "win.wav"})
       dir_.write(std::string("sound/") + name, wav_bytes(100));
     dir_.write("sound/backmid.mid", midi_bytes());
   }
@@ -62,7 +67,7 @@ TEST_F(SoundCues, ASecondCueCutsOffTheFirst) {
   play_cue(3, player_);
   auto& audio = platform_->audio_;
   EXPECT_EQ(audio.log, (std::vector<std::string>{"open Jiayou.wav", "play", "close Jiayou.wav",
-                                                  "open Zaixiang.wav", "play"}));
+                                                 "open Zaixiang.wav", "play"}));
   EXPECT_EQ(audio.playing_.filename(), "Zaixiang.wav");
 }
 

@@ -1,5 +1,9 @@
 // tavrel-tool run as a teacher runs it, checked against its data files read here on their own.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -107,11 +111,38 @@ TEST(Companion, ConvertWritesThePracticeFileAndBadInputFailsOnStandardError) {
   dir.write("lesson2.tvm", "keep");
   EXPECT_NE(run_tool("convert '" + (dir.path() / "lesson2.tvm").string() + "'").status, 0);
   EXPECT_EQ(dir.read("lesson2.tvm"), "keep");
-  for (const char* bad : {"lookup 12a", "lookup 1234567", "code-of 的的", "is-word abc", "frobnicate x"}) {
+  for (const char* bad :
+       {"lookup 12a", "lookup 1234567", "code-of 的的", "is-word abc", "frobnicate x"}) {
     ToolRun run = run_tool(bad);
     EXPECT_NE(run.status, 0) << bad;
     EXPECT_TRUE(run.out.empty()) << bad;
   }
+}
+
+// The kernel ends a process that writes past its file-size limit unless the program asks for
+// the error instead; the tool must report the full file and leave the old practice file.
+TEST(Companion, AConversionBeyondTheFileSizeLimitIsReportedNotKilled) {
+  testing::TempDir dir;
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += testing::nth_char(i % 90);
+  const auto source = dir.write("big.txt", text);
+  dir.write("big.tvm", "old");
+  const pid_t child = fork();
+  if (child == 0) {
+    struct rlimit small {
+      1000, 1000
+    };
+    setrlimit(RLIMIT_FSIZE, &small);
+    const int quiet = ::open("/dev/null", O_WRONLY);
+    dup2(quiet, 2);
+    execl(kTool.c_str(), kTool.c_str(), "convert", source.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  EXPECT_EQ(dir.read("big.tvm"), "old");
 }
 
 }  // namespace

@@ -144,12 +144,28 @@ TEST_F(ReportWindowTest, EnterAppendsTheCodesLineByLineAndTheNextReportStartsAga
   report_.FormShow();
   for (int i = 0; i < 4; ++i) QTest::keyClick(report_.Mresult, Qt::Key_Return);
   EXPECT_EQ(report_.Mresult->toPlainText(), QStringLiteral("一(二)1\n二(三)2\n三(一)3"));
-  EXPECT_EQ(report_.errata_cursor, 3);
+  EXPECT_EQ(practice_.session.errata_cursor, 3);
 
+  practice_.session.clear_errata();  // as the practice window does after every report
   practice_.session.errata = {gbk("二(一)")};
   report_.FormShow();
   QTest::keyClick(&report_, Qt::Key_Return);
   EXPECT_EQ(report_.Mresult->toPlainText(), QStringLiteral("二(一)2"));
+}
+
+// The cursor went back to 0 on every report: codes called up on the last result during a pause
+// were appended a second time in the test's own report.
+TEST_F(ReportWindowTest, ALineThatHasItsCodeNeverGetsItAgainUntilTheListIsCleared) {
+  practice_.session.errata = {gbk("一(二)"), gbk("二(三)")};
+  report_.review_only = true;
+  report_.FormShow();
+  QTest::keyClick(report_.Mresult, Qt::Key_Return);
+  report_.review_only = false;
+  finish_test(2, 2, "0:30");
+  report_.FormShow();
+  QTest::keyClick(report_.Mresult, Qt::Key_Return);
+  QTest::keyClick(report_.Mresult, Qt::Key_Return);
+  EXPECT_EQ(report_.Mresult->toPlainText(), QStringLiteral("一(二)1\n二(三)2"));
 }
 
 TEST_F(ReportWindowTest, ACharacterOutsideTheDictionaryGetsNothingButTakesItsTurn) {

@@ -5,6 +5,7 @@
 
 #include "article/report.h"
 #include "article_fixture.h"
+#include "common/safe_file.h"
 #include "file_size_limit.h"
 
 namespace tavrel::article {
@@ -40,6 +41,17 @@ TEST(ReportValues, NothingTypedAndATestShorterThanASecondHaveNoSpeed) {
   EXPECT_EQ(none.rate, 0);
   EXPECT_EQ(none.speed, 0);
   EXPECT_EQ(report_values(5, 0, 0, 0).speed, 0);
+}
+
+// Counters that went wrong (more wrong than typed) must not show or file a negative result.
+TEST(ReportValues, InconsistentCountersNeverGoBelowZero) {
+  const auto v = report_values(3, 4, 0, 20);
+  EXPECT_EQ(v.right, 0);
+  EXPECT_EQ(v.rate, 0);
+  EXPECT_EQ(v.speed, 0);
+  EXPECT_EQ(v.wrong, 3);
+  EXPECT_FALSE(enters_top_ten({}, -1));
+  EXPECT_FALSE(enters_top_ten({}, 0));
 }
 
 TEST(ReportValues, ParsesTheClockText) {
@@ -141,6 +153,17 @@ TEST(TopTenFile, ClearingLeavesAnEmptyFile) {
   const auto file = dir.write("record.dat", encode_record({"a", 1}));
   clear_top_ten(file);
   EXPECT_EQ(std::filesystem::file_size(file), 0u);
+}
+
+// The rename used to replace a read-only table anyway; clearing already respected it.
+TEST(TopTenFile, AReadOnlyTableIsNeitherRewrittenNorCleared) {
+  testing::TempDir dir;
+  const auto file = dir.write("record.dat", encode_record({"old", 5}));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  EXPECT_THROW(file_entry(file, {"n", 9}), FileError);
+  EXPECT_THROW(clear_top_ten(file), FileError);
+  EXPECT_EQ(read_top_ten(file), (std::vector<TopTenRecord>{{"old", 5}}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(TopTenNames, LongNamesAreCutAtACharacterBoundary) {

@@ -16,8 +16,11 @@ constexpr Colour kTyped = 0x00AA00, kInput = 0xAA0000, kUntyped = 0x333333;
 class SessionTest : public ::testing::Test {
  protected:
   SessionTest() {
-    std::vector<dict::DictRecord> entries{{"1", gbk("一")}, {"2", gbk("二")}, {"3", gbk("三")},
-                                          {"123", gbk("一二三")}, {"12", gbk("一二")}};
+    std::vector<dict::DictRecord> entries{{"1", gbk("一")},
+                                          {"2", gbk("二")},
+                                          {"3", gbk("三")},
+                                          {"123", gbk("一二三")},
+                                          {"12", gbk("一二")}};
     for (int i = 0; i < 12; ++i) entries.push_back({"9", nth_char(i)});
     for (int i = 0; i < 5; ++i) entries.push_back({"8", nth_char(20 + i)});
     testing::write_dictionary(dir_, entries);
@@ -224,6 +227,48 @@ TEST_F(SessionTest, KeysDoNothingWhileNoTestRunsOrNoArticleIsShown) {
   }
   EXPECT_EQ(session_.typed, 0);
   EXPECT_TRUE(session_.box.line(1).empty());
+}
+
+// A file without its last line and closing line never ends. Typing on past its last character
+// compared each character with whatever the box holds there, and Backspace compared again at a
+// place that no longer matched: the typed counter fell and the wrong one did not, and the
+// report showed -1 correct.
+TEST_F(SessionTest, WithdrawingPastTheEndOfAnUnclosedArticleTakesBackWhatTypingCounted) {
+  std::string line;
+  for (int i = 0; i < 10; ++i) line += gbk("一二三");
+  article_ = line + "\r\r";  // one full article line, then nothing
+  session_.load(split_box_lines(article_));
+  for (int i = 0; i < 10; ++i) press("1/2/3/");
+  EXPECT_EQ(session_.wrong, 0);
+  for (int i = 0; i < 70; ++i) {
+    press("1/");
+    ASSERT_LE(session_.wrong, session_.typed);
+  }
+  EXPECT_EQ(session_.typed, 100);
+  const int counted_wrong = session_.wrong;
+  for (int i = 0; i < 70; ++i) {
+    press("\b");
+    ASSERT_LE(session_.wrong, session_.typed) << "after " << i + 1 << " withdrawals";
+    ASSERT_EQ(session_.errata.size(), static_cast<std::size_t>(session_.wrong));
+  }
+  EXPECT_EQ(session_.typed, 30);
+  EXPECT_EQ(session_.wrong, 0) << "of " << counted_wrong << " counted past the end";
+  EXPECT_EQ(ends_, 0);
+}
+
+// Found by fuzzing: a wrong character typed before the test's first second left its errata line
+// while the first tick set the wrong counter back to 0.
+TEST_F(SessionTest, TheFirstSecondStartsTheCountsAndTheErrataTogether) {
+  load("一二三");
+  press("2/");
+  ASSERT_EQ(session_.errata.size(), 1u);
+  session_.tick();
+  EXPECT_EQ(session_.wrong, 0);
+  EXPECT_TRUE(session_.errata.empty());
+  press("1/");
+  session_.tick();
+  EXPECT_EQ(session_.errata.size(), 1u) << "later seconds keep them";
+  EXPECT_EQ(session_.wrong, 1);
 }
 
 TEST_F(SessionTest, WithdrawingBeforeAFreshArticleIsStartedChangesNothing) {

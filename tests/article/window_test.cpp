@@ -1,9 +1,11 @@
 // The practice window offscreen: showing, choosing and converting, and a test typed with keys.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "app/scripted_platform.h"
@@ -19,8 +21,12 @@ using testing::gbk;
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
-    testing::write_dictionary(dir_, {{"1", gbk("一")}, {"2", gbk("二")}, {"3", gbk("三")},
-                                     {"4", gbk("四")}, {"4", gbk("泗")}, {"4", gbk("寺")}});
+    testing::write_dictionary(dir_, {{"1", gbk("一")},
+                                     {"2", gbk("二")},
+                                     {"3", gbk("三")},
+                                     {"4", gbk("四")},
+                                     {"4", gbk("泗")},
+                                     {"4", gbk("寺")}});
     dir_.write("test.tvm", testing::practice_file("一二三四"));
     two = &two_;
     form_test = &window_;
@@ -206,6 +212,72 @@ TEST_F(WindowTest, AnyChosenFileLoadsAndAMissingDictionaryIsReportedWithoutStopp
   QTest::keyClick(window_.Edit_input, Qt::Key_Backspace);
   keys(" ");
   EXPECT_EQ(window_.session.typed, before + 1);
+}
+
+// Keys as the toolkit delivers them: through the active window to its focused widget.
+void press_in_focus(QWidget* window, Qt::Key key) {
+  QApplication::setActiveWindow(window);
+  QTest::keyClick(window->windowHandle(), key);
+}
+
+// Opened, closed, reopened without "test.tvm" and the question declined: the hidden start button
+// kept the focus, one Enter started a test on an empty box and the next ended that "article".
+TEST_F(WindowTest, WithNoArticleEnterOnTheFocusedWidgetStartsNothing) {
+  window_.show();
+  window_.close();
+  std::filesystem::remove(dir_.path() / "test.tvm");
+  platform_->message_answers.push_back(MsgResult::Cancel);
+  window_.show();
+  for (int i = 0; i < 3; ++i) press_in_focus(&window_, Qt::Key_Return);
+  EXPECT_FALSE(window_.ScrollBox1->isVisible());
+  EXPECT_FALSE(window_.Timer1->isActive());
+  EXPECT_EQ(window_.session.typed, 0);
+  EXPECT_TRUE(window_.session.errata.empty());
+  EXPECT_EQ(platform_->messages.size(), 1u) << "only the question, no error";
+}
+
+// An article that cannot be read again at its end still ends the test: no errata line of it
+// may stay behind for the next test's report.
+TEST_F(WindowTest, TheEndOfTheArticleClearsTheErrataAlsoWhenTheReloadFails) {
+  window_.show();
+  window_.BtnStartClick();
+  window_.Timer1Timer();
+  keys("1/3/3/");  // 二 typed wrongly
+  ASSERT_EQ(window_.session.errata.size(), 1u);
+  std::filesystem::remove(dir_.path() / "test.tvm");
+  keys("4/0");  // the last character ends the article; the reload fails
+  EXPECT_FALSE(platform_->messages.empty());
+  EXPECT_TRUE(window_.session.errata.empty());
+  EXPECT_TRUE(window_.session.fresh);
+  EXPECT_TRUE(window_.BtnStart->isVisible());
+}
+
+// A folder named "test.tvm" gave "std::bad_alloc", a pipe held the window for ever, a huge
+// file froze it for minutes: each is refused at once with a reason in Chinese.
+TEST_F(WindowTest, AFolderAPipeOrAHugeFileAsTheArticleIsRefusedWithAChineseReason) {
+  const auto article = dir_.path() / "test.tvm";
+  std::filesystem::remove(article);
+  std::filesystem::create_directory(article);
+  window_.show();
+  ASSERT_EQ(platform_->messages.size(), 1u);
+  EXPECT_TRUE(platform_->messages[0].text.contains(QStringLiteral("文件夹")))
+      << platform_->messages[0].text.toStdString();
+  window_.close();
+  std::filesystem::remove(article);
+  ASSERT_EQ(::mkfifo(article.c_str(), 0644), 0);
+  window_.show();
+  ASSERT_EQ(platform_->messages.size(), 2u);
+  EXPECT_TRUE(platform_->messages[1].text.contains(QStringLiteral("不是普通文件")));
+  window_.close();
+  std::filesystem::remove(article);
+  dir_.write("test.tvm", "");
+  std::filesystem::resize_file(article, 100u << 20);
+  window_.show();
+  ASSERT_EQ(platform_->messages.size(), 3u);
+  EXPECT_TRUE(platform_->messages[2].text.contains(QStringLiteral("太大")));
+  EXPECT_FALSE(window_.BtnStart->isVisible()) << "no start button over an empty box";
+  for (int i = 0; i < 2; ++i) press_in_focus(&window_, Qt::Key_Return);
+  EXPECT_FALSE(window_.ScrollBox1->isVisible()) << "no test starts without an article";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "common/data_path.h"
 #include "common/ini_file.h"
+#include "common/safe_file.h"
 #include "temp_dir.h"
 
 namespace tavrel {
@@ -89,6 +90,16 @@ TEST(Ini, QuotesEmptyValuesAndComments) {
   TempDir dir;
   auto file = dir.write("Server.ini", "[ServerSetup]\nAddress=https://x.example/\n");
   EXPECT_EQ(read_ini_value(file, "ServerSetup", "Address"), "https://x.example/");
+}
+
+// Editors on Linux and Windows save UTF-8 with a byte-order mark in front of the first section.
+TEST(Ini, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+  EXPECT_EQ(ini_value("\xEF\xBB\xBF[ServerSetup]\r\nAddress=https://x.example/\r\n", "ServerSetup",
+                      "Address"),
+            "https://x.example/");
+  TempDir dir;
+  std::filesystem::create_directory(dir.path() / "Server.ini");
+  EXPECT_THROW(read_ini_value(dir.path() / "Server.ini", "ServerSetup", "Address"), FileError);
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <system_error>
-
+#include "common/safe_file.h"
 #include "file_size_limit.h"
 #include "temp_dir.h"
 
@@ -54,9 +53,11 @@ TEST(ReplaceFile, AFailedWriteLeavesTheOldFileAndNoCopy) {
     testing::FileSizeLimit full_disk(230);
     replace_file(file, std::string(300, 'y'));
     ADD_FAILURE() << "the write did not fail";
-  } catch (const std::system_error& e) {
-    EXPECT_EQ(e.code().value(), EFBIG);
-    EXPECT_NE(std::string(e.what()).find("record.dat"), std::string::npos) << e.what();
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.error(), EFBIG);
+    const std::string text = e.what();
+    EXPECT_NE(text.find("record.dat"), std::string::npos) << text;
+    EXPECT_NE(text.find("文件保持原样：文件超过了系统允许的大小"), std::string::npos) << text;
   }
   EXPECT_EQ(dir.read("files/record.dat"), old);
   EXPECT_EQ(entries(dir.path() / "files"), 1u);
@@ -64,7 +65,7 @@ TEST(ReplaceFile, AFailedWriteLeavesTheOldFileAndNoCopy) {
 
 TEST(ReplaceFile, AMissingFolderIsAnErrorAndNothingIsCreated) {
   TempDir dir;
-  EXPECT_THROW(replace_file(dir.path() / "files" / "record.dat", "x"), std::system_error);
+  EXPECT_THROW(replace_file(dir.path() / "files" / "record.dat", "x"), FileError);
   EXPECT_EQ(entries(dir.path()), 0u);
 }
 

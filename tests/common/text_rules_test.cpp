@@ -21,7 +21,10 @@ TEST(Gbk, RoundTripsChineseAndAscii) {
 
 TEST(Gbk, InvalidBytesBecomeReplacementsAndTheRestSurvives) {
   // 0xFF is never a lead byte; a lone lead byte at the end is a truncated character.
-  EXPECT_EQ(utf8_from_gbk("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(utf8_from_gbk("a\xFF"
+                          "b"),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(utf8_from_gbk(kZhongWenGbk + "\xD6"), "中文\xEF\xBF\xBD");
   EXPECT_EQ(utf8_from_gbk("\xFF\xFF" + kZhongWenGbk), "\xEF\xBF\xBD\xEF\xBF\xBD中文");
 }

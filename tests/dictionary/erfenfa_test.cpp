@@ -2,12 +2,14 @@
 #include "dictionary/erfenfa.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <random>
 
 #include "byte_helpers.h"
+#include "common/safe_file.h"
 #include "dictionary/dict_format.h"
 #include "tests/support/temp_dir.h"
 
@@ -148,7 +150,8 @@ TEST_F(TtwoTest, LookupsInFilesOfManyBlocksAgreeWithAPlainFilter) {
   std::mt19937 random(8);
   std::vector<DictRecord> records;
   for (int i = 0; i < 3000; ++i)
-    records.push_back({std::to_string(100 + random() % 400), nth_char(i % 900) + nth_char(i / 900)});
+    records.push_back(
+        {std::to_string(100 + random() % 400), nth_char(i % 900) + nth_char(i / 900)});
   auto by_code = records;
   dict::sort_by_code(by_code);
   write_code_file(2, by_code);
@@ -204,6 +207,36 @@ TEST_F(TtwoTest, AMissingOrEmptyFileIsAnErrorButAPartialLastRecordIsIgnored) {
   EXPECT_EQ(two_.code_of_zi(gbk("的")), "1");
 }
 
+// Three bytes hold a packed code but no whole record: the bisection used to probe record 0 of
+// an empty range for ever. Every lookup now says the file is damaged.
+TEST_F(TtwoTest, AFileWithoutOneWholeRecordIsADamagedFileForEveryLookup) {
+  dir_.write("hzlib/zh1", hex("12 3F FF"));
+  dir_.write("hzlib/zh2.hz", hex("12 3F FF B0 A1 B0"));
+  auto message_of = [](auto lookup) -> std::string {
+    try {
+      lookup();
+    } catch (const FileError& e) {
+      return e.what();
+    }
+    return "(no error)";
+  };
+  const std::string damaged = message_of([&] { two_.find_code(Ttwo::kScopeCharacters, "5"); });
+  EXPECT_NE(damaged.find("已损坏"), std::string::npos) << damaged;
+  EXPECT_NE(damaged.find("hzlib"), std::string::npos) << damaged;
+  EXPECT_THROW(two_.code_of_zi(gbk("的")), FileError);
+  EXPECT_THROW(two_.find_word(2, gbk("中华")), FileError);
+}
+
+// A pipe would hold the opening for ever, a folder is no dictionary.
+TEST_F(TtwoTest, APipeOrAFolderInPlaceOfADictionaryFileIsRefusedAtOnce) {
+  std::filesystem::create_directories(dir_.path() / "hzlib");
+  ASSERT_EQ(::mkfifo((dir_.path() / "hzlib/zh1").c_str(), 0644), 0);
+  EXPECT_THROW(two_.find_code(Ttwo::kScopeCharacters, "5"), FileError);
+  EXPECT_THROW(two_.code_of_zi(gbk("的")), FileError);
+  std::filesystem::create_directory(dir_.path() / "hzlib/zh2.hz");
+  EXPECT_THROW(two_.find_word(2, gbk("中华")), FileError);
+}
+
 TEST_F(TtwoTest, ASearchThatFailsInALaterFileKeepsWhatEarlierFilesGave) {
   write_code_file(2, {{"123456", gbk("中华")}});
   EXPECT_THROW(two_.find_code(Ttwo::kScopeWords, "123456"), std::runtime_error);
@@ -219,8 +252,8 @@ TEST_F(TtwoTest, FindWordFoldsLowerCaseTrailBytes) {
 }
 
 std::size_t open_descriptors() {
-  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                                std::filesystem::directory_iterator{}));
+  return static_cast<std::size_t>(std::distance(
+      std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
 }
 
 // Every operation closes its file again, also when it ends in an error half-way through a scope.

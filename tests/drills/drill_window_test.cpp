@@ -1,4 +1,6 @@
 // The drill window offscreen: answer boxes, judging, walks, clocks, completion and records.
+#include <QApplication>
+
 #include "drill_fixture.h"
 
 namespace tavrel::drills::testing {
@@ -533,4 +535,32 @@ TEST_F(Drill, BasicKindButtonsStandApartAndTheMarkerShowsOnItsBox) {
 }
 
 }  // namespace
+// With seven digits in the box the next digit is judged; with the hint due, the code was shown
+// and then that digit's own character appended to it, so the shown code was judged wrong again.
+TEST_F(Drill, AKeyOnAFullBoxIsOneWrongAnswer) {
+  // Keys as the toolkit delivers them: through the window to its focused widget.
+  auto type_in_focus = [](const std::string& keys) {
+    QApplication::setActiveWindow(Form1);
+    for (char c : keys)
+      QTest::keyClick(Form1->windowHandle(), static_cast<Qt::Key>(Qt::Key_0 + (c - '0')),
+                      Qt::KeypadModifier);
+  };
+  form_sz->Checkhelp->setChecked(true);
+  start(Form1->SpeedButton12);
+  QApplication::setActiveWindow(Form1);
+  ASSERT_EQ(QApplication::focusWidget(), Form1->Editinput);
+  type_in_focus("1234567");
+  EXPECT_EQ(Form1->CharErrors, 0);
+  type_in_focus("8");
+  EXPECT_EQ(Form1->CharErrors, 1) << "one key, one wrong answer";
+  EXPECT_EQ(Form1->Labelplay1->text(), QStringLiteral("全码字编码训练")) << "no message yet";
+  EXPECT_EQ(Form1->Editinput->text(), "1234567");
+  type_in_focus("9");
+  EXPECT_EQ(Form1->Labelplay1->text(), QStringLiteral("再想想！"));
+  EXPECT_EQ(Form1->Editinput->text(), "100") << "the hint shows the code, nothing appended";
+  QTest::keyClick(Form1->windowHandle(), Qt::Key_Slash, Qt::KeypadModifier);
+  EXPECT_EQ(Form1->CurrentCell, 1) << "the shown code is the right answer";
+  EXPECT_EQ(Form1->CharErrors, 0);
+}
+
 }  // namespace tavrel::drills::testing

@@ -2,11 +2,14 @@
 #include "drills/item_sources.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <set>
 
 #include "common/fixed_field.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "temp_dir.h"
 
 namespace tavrel::drills {
@@ -84,6 +87,20 @@ TEST(ListFile, MissingAndShortFilesAreErrors) {
   EXPECT_EQ(file.count(), 0u);
   EXPECT_EQ(file.read(0).text, "ab");
   EXPECT_THROW(file.read(1), std::runtime_error);
+}
+
+// A pipe would hold the board's filling for ever; a folder or a huge file is no list.
+TEST(ListFile, APipeAFolderOrAHugeFileIsRefused) {
+  TempDir dir;
+  CurrentDir here(dir.path());
+  std::filesystem::create_directories(dir.path() / "hzlib");
+  ASSERT_EQ(::mkfifo((dir.path() / "hzlib/z1.txt").c_str(), 0644), 0);
+  EXPECT_THROW(ListFile(list_format(3)), FileError);
+  std::filesystem::create_directory(dir.path() / "hzlib/c2.txt");
+  EXPECT_THROW(ListFile(list_format(7)), FileError);
+  dir.write("hzlib/z2.txt", "");
+  std::filesystem::resize_file(dir.path() / "hzlib/z2.txt", file_limits::kListFile + 1);
+  EXPECT_THROW(ListFile(list_format(4)), FileError);
 }
 
 TEST(PictureCode, DigitsBeforeTheExtension) {

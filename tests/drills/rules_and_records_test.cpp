@@ -1,8 +1,10 @@
 // Run rules (level clock, speed, box walk), judging rules, settings rules and the record file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/keys.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "drills/judging.h"
 #include "drills/records.h"
 #include "drills/run_rules.h"
@@ -222,6 +224,19 @@ TEST_F(RecordFile, ListingAndBlanking) {
   std::filesystem::remove(dir_.path() / "files/phb.txt");
   EXPECT_THROW(read_records(kRecordFile), std::runtime_error);
   EXPECT_THROW(blank_records(kRecordFile), std::runtime_error);
+}
+
+// Also for the superuser, a file without write permission is not written; a pipe never blocks.
+TEST_F(RecordFile, AReadOnlyFileIsNotWrittenAndAPipeIsRefused) {
+  const auto file = dir_.path() / "files/phb.txt";
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  EXPECT_THROW(save_record(kRecordFile, 3, "a", "85"), FileError);
+  EXPECT_THROW(blank_records(kRecordFile), FileError);
+  EXPECT_EQ(dir_.read("files/phb.txt"), std::string(180, ' '));
+  EXPECT_TRUE(is_new_record(kRecordFile, 3, "85")) << "reading still works";
+  std::filesystem::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+  EXPECT_THROW(read_records(kRecordFile), FileError);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The ranking file: entry lines, reading, appending, and a failed write leaving it untouched.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "file_size_limit.h"
 #include "temp_dir.h"
 #include "warmup/ranking.h"
@@ -78,6 +80,29 @@ TEST(RankingFile, AFailedWriteLeavesTheFileAsItWas) {
   EXPECT_TRUE(threw);
   EXPECT_EQ(dir.read("files/record.txt"), old + "\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "files"), {}), 1);
+}
+
+// A pipe used to block the list for ever, and a 100 MB file to fill memory for minutes.
+TEST(RankingFile, APipeAHugeFileOrAReadOnlyFileIsRefusedAndLeftAlone) {
+  TempDir dir;
+  const fs::path file = dir.path() / "files" / "record.txt";
+  fs::create_directories(file.parent_path());
+  ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+  EXPECT_THROW(read_ranking(file), FileError);
+  EXPECT_THROW(append_ranking_line(file, "x"), FileError);
+  fs::remove(file);
+  dir.write("files/record.txt", "");
+  fs::resize_file(file, file_limits::kRankingFile + 1);
+  EXPECT_THROW(read_ranking(file), FileError);
+  dir.write("files/record.txt", "old\r\n");
+  fs::permissions(file, fs::perms::owner_read);
+  try {
+    append_ranking_line(file, "new");
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("只读"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(dir.read("files/record.txt"), "old\r\n");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "article/tvm_format.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
+#include "common/safe_file.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
 #include "history/charts.h"
@@ -108,7 +109,7 @@ int is_word(const std::string& text) {
 // The words automatic segmentation marks in a practice file, one per line with its colour.
 int segment(const std::filesystem::path& file) {
   tavrel::article::ArticleBox box;
-  box.load(tavrel::article::split_box_lines(tavrel::article::read_file_bytes(file)), 0);
+  box.load(tavrel::article::split_box_lines(tavrel::article::read_practice_file(file)), 0);
   tavrel::Ttwo two;
   auto found = tavrel::article::segment(
       box, [&](int length, std::string_view word) { return two.find_word(length, word); });
@@ -223,6 +224,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tavrel::report_oversize_writes();
   try {
     return run(argc, argv);
   } catch (const UsageError& e) {
