@@ -121,7 +121,8 @@ int segment(const std::filesystem::path& file) {
 }
 
 int keys(const std::filesystem::path& file) {
-  const std::string text = tavrel::gbk_from_utf8(tavrel::article::read_file_bytes(file));
+  const std::string text = tavrel::gbk_from_utf8(
+      tavrel::read_regular_file(file, tavrel::file_limits::kConversionSource));
   tavrel::Ttwo two;
   for (bool with_words : {false, true}) {
     const auto count = tavrel::article::count_keys(text, two, with_words);
