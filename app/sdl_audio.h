@@ -8,6 +8,9 @@ struct _Mix_Music;
 
 namespace tavrel {
 
+// The file name of SDL2_mixer as the loader looks it up when the first sound is opened.
+extern const char* const kSdlMixerLibrary;
+
 class SdlAudio : public AudioBackend {
  public:
   SdlAudio() = default;

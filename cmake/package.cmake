@@ -58,11 +58,11 @@ read-me. Each user's records are kept in that user's own data folder.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tavrel.example.org/)
-# The libraries (Qt, SDL2_mixer, the C++ runtime) from dpkg-shlibdeps; what is loaded at run
-# time without being linked is named here.
+# The linked libraries (Qt, the C++ runtime) from dpkg-shlibdeps; what is loaded at run time
+# without being linked is named here (SDL2_mixer is opened at the first sound).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "timgm6mb-soundfont, fonts-noto-cjk, xdg-utils, qt6-translations-l10n")
+    "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-noto-cjk, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -2,6 +2,7 @@
 #include "dictionary/erfenfa.h"
 
 #include <stdexcept>
+#include <unordered_map>
 
 #include "common/dict_order.h"
 #include "common/rounding.h"
@@ -27,7 +28,32 @@ std::int64_t record_offset(std::int64_t record, int file_number) {
   return record * static_cast<std::int64_t>(dict::record_size(file_number));
 }
 
+// Two bytes as the dictionary order sees them: 'a' to 'z' count as 'A' to 'Z'.
+std::uint16_t folded_pair(unsigned char first, unsigned char second) {
+  auto fold = [](unsigned char b) { return b >= 0x61 && b <= 0x7A ? b - 0x20 : b; };
+  return static_cast<std::uint16_t>(fold(first) << 8 | fold(second));
+}
+
 }  // namespace
+
+// The first code of every character in file order, which is what the scan from the start of
+// "hzlib\zh1" finds; built once per kept copy of the file.
+struct Ttwo::ZiIndex {
+  std::shared_ptr<const std::string> copy;
+  std::unordered_map<std::uint16_t, std::string> first_code;
+
+  explicit ZiIndex(std::shared_ptr<const std::string> bytes) : copy(std::move(bytes)) {
+    const std::size_t size = dict::record_size(1);
+    for (std::size_t offset = 0; offset + size <= copy->size(); offset += size) {
+      const std::string_view record = std::string_view(*copy).substr(offset, size);
+      const auto text = record.substr(dict::kPackedCodeSize);
+      first_code.try_emplace(folded_pair(text[0], text[1]), dict::unpack_code(record));
+    }
+  }
+};
+
+Ttwo::Ttwo() = default;
+Ttwo::~Ttwo() = default;
 
 Ttwo* two = nullptr;
 
@@ -48,7 +74,7 @@ bool Ttwo::find_word(int length, std::string_view word) {
   const int file_number = dict::file_number_for(length);
   const std::size_t text_bytes = dict::text_size(file_number);
   const auto path = dict::text_file_path(file_number);
-  dictfile.open(path);
+  dictfile.open_kept(path);
   ClosingGuard guard(dictfile);
   auto found = bisect(record_count(dictfile, file_number, path), [&](std::int64_t record) {
     return compare_word(word, record_offset(record, file_number) + dict::kPackedCodeSize,
@@ -60,10 +86,16 @@ bool Ttwo::find_word(int length, std::string_view word) {
 std::string Ttwo::code_of_zi(std::string_view zi) {
   const auto size = static_cast<std::int64_t>(dict::record_size(1));
   const auto path = dict::code_file_path(1);
-  dictfile.open(path);
+  dictfile.open_kept(path);
   ClosingGuard guard(dictfile);
-  // Record by record through the file's block, never the whole file at once.
   const std::int64_t count = record_count(dictfile, 1, path);
+  if (const auto& copy = dictfile.kept()) {
+    if (!zi_index_ || zi_index_->copy != copy) zi_index_ = std::make_unique<ZiIndex>(copy);
+    if (zi.size() != 2) return {};  // a record's text is two bytes: nothing else equals it
+    const auto found = zi_index_->first_code.find(folded_pair(zi[0], zi[1]));
+    return found == zi_index_->first_code.end() ? std::string() : found->second;
+  }
+  // Record by record through the file's block, never the whole file at once.
   for (std::int64_t record = 0; record < count; ++record) {
     const std::string bytes = dictfile.read(record * size, static_cast<std::size_t>(size));
     if (dict_compare(zi, std::string_view(bytes).substr(dict::kPackedCodeSize)) == 0) {
@@ -103,7 +135,7 @@ std::optional<std::int64_t> Ttwo::bisect(std::int64_t count, const RecordCompari
 
 void Ttwo::collect(int file_number, std::string_view code) {
   const auto path = dict::code_file_path(file_number);
-  dictfile.open(path);
+  dictfile.open_kept(path);
   ClosingGuard guard(dictfile);
   const std::int64_t count = record_count(dictfile, file_number, path);
   auto same_code = [&](std::int64_t record) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,9 +13,14 @@
 
 namespace tavrel {
 
-// Nothing is cached: every operation opens the file it needs, probes it and closes it again.
+// Every operation opens the file it needs, probes it and closes it again. The files' bytes are
+// kept between operations, but each opening checks the file on disk and reads it anew when it
+// has been replaced or changed, so every operation sees the files as they are.
 class Ttwo {
  public:
+  Ttwo();
+  ~Ttwo();
+
   static constexpr int kItemSlots = 31;
   static constexpr int kScopeWords = 0;
   static constexpr int kScopeCharacters = 1;
@@ -44,6 +50,9 @@ class Ttwo {
   void collect(int file_number, std::string_view code);
 
   ByteFile dictfile;
+
+  struct ZiIndex;
+  std::unique_ptr<ZiIndex> zi_index_;  // for code_of_zi, of the kept "hzlib\zh1" it was built from
 };
 
 // The one dictionary of the running program, created at start-up after the windows.

@@ -162,11 +162,12 @@ void TForm1::build_pages() {
   TabbedNotebook2->setObjectName("TabbedNotebook2");
   TabbedNotebook2->setGeometry(15, 23, 650, 562);
   TabbedNotebook2->setFont(tavrel::song_font(16));
+  for (int page = 0; page < drills::kPageCount; ++page)
+    TabbedNotebook2->addTab(build_page(page), u8(drills::drill_page(page).caption));
+  // Set once the pages exist: a style sheet set before restyles the whole notebook on every added page.
   TabbedNotebook2->setStyleSheet(
       "QTabWidget::pane { border: 1px solid #8a8a8a; top: -1px; }"
       "QTabBar::tab { padding: 3px 4px; height: 20px; }");
-  for (int page = 0; page < drills::kPageCount; ++page)
-    TabbedNotebook2->addTab(build_page(page), u8(drills::drill_page(page).caption));
 }
 
 QWidget* TForm1::build_page(int page) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing.
-# Usage: install-deps.sh [build|run|data|media|fuzz]...  (default: build)
+# Usage: install-deps.sh [build|run|data|media|fuzz|bench]...  (default: build)
 set -euo pipefail
 
 build_pkgs=(g++ cmake make pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev
@@ -12,6 +12,7 @@ run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2 nodejs rime-essay opencc debian-reference-zh-cn)  # the sources of the teaching data; npm (in nodejs) fetches the stroke data; the reference is a text to count keys on
 media_pkgs=(imagemagick espeak-ng sox fp-utils xvfb xauth xdotool)  # xvfb, xdotool: the launcher screenshot
 fuzz_pkgs=(clang libclang-rt-14-dev cmake make)  # libFuzzer and the sanitizers of clang 14
+bench_pkgs=(xvfb libxcb1-dev)  # the start-up benchmark's private X server and its timer
 
 wanted=()
 for group in "${@:-build}"; do
@@ -21,6 +22,7 @@ for group in "${@:-build}"; do
     data)  wanted+=("${build_pkgs[@]}" "${data_pkgs[@]}") ;;
     media) wanted+=("${build_pkgs[@]}" "${media_pkgs[@]}") ;;
     fuzz)  wanted+=("${fuzz_pkgs[@]}") ;;
+    bench) wanted+=("${build_pkgs[@]}" "${bench_pkgs[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

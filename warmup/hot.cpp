@@ -380,8 +380,17 @@ void TFHot::build_classic_panel(QWidget* client) {
   kk->setChecked(true);
 }
 
+// The pictures are decoded when the window is first shown (or at once if it is showing), so
+// that start-up does not decode what the learner cannot see yet.
 void TFHot::set_picture_dir(const std::string& dir) {
   picture_dir_ = dir;
+  pictures_loaded_ = false;
+  if (isVisible()) ensure_pictures();
+}
+
+void TFHot::ensure_pictures() {
+  if (pictures_loaded_) return;
+  pictures_loaded_ = true;
   load_pictures();
 }
 
@@ -447,7 +456,11 @@ void TFHot::empty_input() {
 
 void TFHot::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) tavrel::guarded([this] { FormShow(); });
+  if (!event->spontaneous())
+    tavrel::guarded([this] {
+      ensure_pictures();
+      FormShow();
+    });
 }
 
 // The window counts as activated when it takes over from another window of the program, not

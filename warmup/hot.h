@@ -88,6 +88,7 @@ class TFHot : public QDialog {
   void build_fun_panel(QWidget* client);
   void build_classic_panel(QWidget* client);
   void load_pictures();
+  void ensure_pictures();
   void load_face(const char* path);
   void press(QAbstractButton* key);
   void show_score(const std::array<QLabel*, 4>& places);
@@ -98,6 +99,7 @@ class TFHot : public QDialog {
 
   tavrel::warmup::WarmupGame game_;
   std::string picture_dir_;
+  bool pictures_loaded_ = false;
   std::array<QPixmap, 10> led_digits_;  // ImageList1 at the size of the displays
   std::array<QAbstractButton*, 11> keys_{};
   std::array<QLabel*, 6> target_places_{};

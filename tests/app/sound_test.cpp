@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <cstdint>
 #include <cstring>
 
@@ -119,6 +121,17 @@ TEST_F(SdlDevice, PlaysWaveFilesAndANewOpenCutsTheOldSound) {
   audio_.close();
   EXPECT_FALSE(audio_.playing());
   EXPECT_FALSE(audio_.can_play());
+}
+
+// Start-up stays free of the library chain behind SDL2_mixer (MIDI synthesiser, sound servers).
+TEST_F(SdlDevice, TheLibraryIsLoadedByTheFirstSoundOpenedNotBefore) {
+  EXPECT_EQ(dlopen(kSdlMixerLibrary, RTLD_NOW | RTLD_NOLOAD), nullptr);
+  audio_.open(dir_.write("first.wav", wav_bytes(1000)));
+  void* library = dlopen(kSdlMixerLibrary, RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(library, nullptr);
+  dlclose(library);
+  audio_.play();
+  EXPECT_TRUE(audio_.playing());
 }
 
 TEST_F(SdlDevice, PlaysMidiThroughTheSoundFont) {

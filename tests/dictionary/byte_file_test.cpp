@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <random>
+#include <thread>
 
 #include "tests/support/temp_dir.h"
 
@@ -89,6 +92,52 @@ TEST_F(ByteFileTest, NamesOpenInEverySpellingThePathMappingAccepts) {
   file_.open("files\\\xBF\xCE\xCE\xC4.txt");  // 课文 in GBK
   EXPECT_EQ(file_.read(0, 3), "xyz");
   EXPECT_THROW(file_.open("hzlib"), std::runtime_error);  // a folder is not a file
+}
+
+// Kept copies: used again only while the file on disk is the same, settled file.
+TEST_F(ByteFileTest, AKeptCopyIsUsedAgainOnlyWhileTheFileIsUnchanged) {
+  const std::string first = numbered_bytes(5000);
+  dir_.write("hzlib/zh2", first);
+  auto open_and_read = [&] {
+    file_.open_kept("hzlib\\zh2");
+    std::string bytes = file_.read(0, static_cast<std::size_t>(file_.size()));
+    const long reads = file_.system_reads();
+    file_.close();
+    return std::pair{bytes, reads};
+  };
+  // Just written: the file could change again within the same clock tick, so it is read each time.
+  EXPECT_EQ(open_and_read(), std::pair(first, 1L));
+  EXPECT_EQ(open_and_read(), std::pair(first, 1L));
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  EXPECT_EQ(open_and_read(), std::pair(first, 1L));  // settled now: this copy is kept
+  EXPECT_EQ(open_and_read(), std::pair(first, 0L));
+  EXPECT_EQ(open_and_read(), std::pair(first, 0L));
+
+  // Replaced by another file of the same size, then rewritten in place: read anew each time.
+  const std::string second = numbered_bytes(5000).replace(0, 3, "new");
+  dir_.write("hzlib/zh2.next", second);
+  std::filesystem::rename(dir_.path() / "hzlib/zh2.next", dir_.path() / "hzlib/zh2");
+  EXPECT_EQ(open_and_read(), std::pair(second, 1L));
+  dir_.write("hzlib/zh2", first.substr(0, 4000));
+  EXPECT_EQ(open_and_read(), std::pair(first.substr(0, 4000), 1L));
+
+  // Another current directory, another file under the same name.
+  testing::TempDir other;
+  other.write("hzlib/zh2", "other");
+  testing::CurrentDir there(other.path());
+  EXPECT_EQ(open_and_read(), std::pair(std::string("other"), 1L));
+}
+
+TEST_F(ByteFileTest, KeptOpeningsRefuseWhatPlainOpeningsRefuse) {
+  dir_.write("hzlib/zh1", "abc");
+  EXPECT_THROW(file_.open_kept("hzlib\\zh9"), std::runtime_error);
+  EXPECT_THROW(file_.open_kept("hzlib"), std::runtime_error);
+  file_.open_kept("HZLIB\\ZH1");  // found through the path mapping, read as by open()
+  EXPECT_EQ(file_.read(0, 3), "abc");
+  EXPECT_THROW(file_.read(1, 3), std::runtime_error);
+  file_.close();
+  EXPECT_FALSE(file_.is_open());
+  EXPECT_THROW(file_.read(0, 1), std::logic_error);
 }
 
 }  // namespace

@@ -193,6 +193,27 @@ TEST_F(TtwoTest, CodeOfZiGivesTheFirstCodeInFileOrderOrNothing) {
   EXPECT_EQ(found_items(two_), std::vector<std::string>{gbk("了")});
 }
 
+// The files' bytes are kept between lookups, but a lookup always sees the file now on disk.
+TEST_F(TtwoTest, AFileReplacedBetweenTwoLookupsIsReadAnew) {
+  write_code_file(1, {{"1", gbk("的")}, {"3", gbk("了")}});
+  two_.find_code(Ttwo::kScopeCharacters, "1");
+  EXPECT_EQ(found_items(two_), std::vector<std::string>{gbk("的")});
+  EXPECT_EQ(two_.code_of_zi(gbk("的")), "1");
+
+  dir_.write("hzlib/zh1.new", dict::encode_file({{"1", gbk("了")}, {"2", gbk("的")}}, 1));
+  std::filesystem::rename(dir_.path() / "hzlib/zh1.new", dir_.path() / "hzlib/zh1");
+  two_.find_code(Ttwo::kScopeCharacters, "1");
+  EXPECT_EQ(found_items(two_), std::vector<std::string>{gbk("了")});
+  EXPECT_EQ(two_.code_of_zi(gbk("的")), "2");
+  EXPECT_EQ(two_.code_of_zi("\xB5"), "");  // only a whole two-byte text equals a record's
+  EXPECT_EQ(two_.code_of_zi(gbk("的了")), "");
+
+  write_code_file(1, {{"7", gbk("的")}});  // rewritten in place
+  EXPECT_EQ(two_.code_of_zi(gbk("的")), "7");
+  two_.find_code(Ttwo::kScopeCharacters, "1");
+  EXPECT_EQ(two_.itemcount, 0);
+}
+
 TEST_F(TtwoTest, AMissingOrEmptyFileIsAnErrorButAPartialLastRecordIsIgnored) {
   EXPECT_THROW(two_.find_code(Ttwo::kScopeCharacters, "1"), std::runtime_error);
   EXPECT_THROW(two_.code_of_zi(gbk("的")), std::runtime_error);
