@@ -28,7 +28,7 @@ double ms_since(Clock::time_point start) {
 
 // The default article repeated until its practice file holds at least `characters` characters
 // (conversion drops punctuation), converted as a teacher would.
-tavrel::article::ConvertedFile long_practice_file(int characters) {
+tavrel::article::Conversion long_practice_file(int characters) {
   std::ifstream in(TAVREL_DEFAULT_ARTICLE, std::ios::binary);
   const std::string article = tavrel::gbk_from_utf8(std::string((std::istreambuf_iterator<char>(in)), {}));
   const auto once = tavrel::article::convert_text(article + " ").characters;
