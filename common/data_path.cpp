@@ -88,14 +88,19 @@ fs::path resolve_path(std::string_view path) {
 }
 
 int open_read_only(std::string_view path) {
-  std::string spelled(path);
-  std::replace(spelled.begin(), spelled.end(), '\\', '/');
+  const std::string spelled = spelled_path(path);
   // O_NONBLOCK: a pipe in a file's place must not hold the opening until a writer comes.
   if (const fs::path own = user_file_for(spelled); own != spelled)
     return ::open(own.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   const int fd = ::open(spelled.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd >= 0 || errno != ENOENT) return fd;
   return ::open(resolve_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+std::string spelled_path(std::string_view path) {
+  std::string spelled(path);
+  std::replace(spelled.begin(), spelled.end(), '\\', '/');
+  return spelled;
 }
 
 bool path_exists(std::string_view path) { return exists_quietly(resolve_path(path)); }

@@ -22,6 +22,8 @@ std::filesystem::path resolve_path(std::string_view path);
 // A path that exists as spelled opens at once, without the walk through its folders (the
 // mapping would find that spelling first anyway); the dictionary opens files on every lookup.
 int open_read_only(std::string_view path);
+// That first spelling: the path as given, with '/' for every '\'.
+std::string spelled_path(std::string_view path);
 
 // Existence test through the same mapping.
 bool path_exists(std::string_view path);

@@ -27,7 +27,10 @@ struct FileIdentity {
   timespec modified{}, changed{};
 
   explicit FileIdentity(const struct stat& info)
-      : device(info.st_dev), inode(info.st_ino), size(info.st_size), modified(info.st_mtim),
+      : device(info.st_dev),
+        inode(info.st_ino),
+        size(info.st_size),
+        modified(info.st_mtim),
         changed(info.st_ctim) {}
   bool operator==(const FileIdentity& o) const {
     return device == o.device && inode == o.inode && size == o.size &&
@@ -47,8 +50,8 @@ struct KeptCopy {
 bool changed_long_before_now(const struct stat& info) {
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
-  const long long since_ns = (now.tv_sec - info.st_ctim.tv_sec) * 1'000'000'000LL +
-                            (now.tv_nsec - info.st_ctim.tv_nsec);
+  const long long since_ns =
+      (now.tv_sec - info.st_ctim.tv_sec) * 1'000'000'000LL + (now.tv_nsec - info.st_ctim.tv_nsec);
   return since_ns > 1'000'000'000LL;
 }
 
@@ -59,12 +62,6 @@ std::unordered_map<std::string, KeptCopy>& kept_copies() {
   return copies;
 }
 
-std::string spelled_for_system(std::string_view path) {
-  std::string spelled(path);
-  std::replace(spelled.begin(), spelled.end(), '\\', '/');
-  return spelled;
-}
-
 }  // namespace
 
 ByteFile::~ByteFile() { close(); }
@@ -73,7 +70,7 @@ void ByteFile::open_kept(std::string_view path) {
   close();
   const std::string key(path);
   struct stat info {};
-  if (::stat(spelled_for_system(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+  if (::stat(spelled_path(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
       info.st_size > kKeptLimit) {
     kept_copies().erase(key);
     open(path);  // reports what is wrong in the same words as any other opening
@@ -95,7 +92,8 @@ void ByteFile::open_kept(std::string_view path) {
   ::close(fd_);
   fd_ = -1;
   kept_ = bytes;
-  copies.insert_or_assign(key, KeptCopy{FileIdentity(opened), kept_, changed_long_before_now(opened)});
+  copies.insert_or_assign(key,
+                          KeptCopy{FileIdentity(opened), kept_, changed_long_before_now(opened)});
 }
 
 void ByteFile::open(std::string_view path) {
