@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/keys.h"
-#include "app/platform.h"
-#include "app/window_place.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/platform.h"
+#include "platform/window_place.h"
 
 TAbout* About = nullptr;
 const char* const kMakerPage = "https://tavrel.example.org/";

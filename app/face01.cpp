@@ -8,14 +8,14 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "app/application.h"
-#include "app/fonts.h"
 #include "app/online_page.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
 #include "app/startup.h"
-#include "app/window_place.h"
 #include "common/data_path.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/window_place.h"
 
 Tpreface01* preface01 = nullptr;
 

@@ -1,9 +1,9 @@
 // Program entry: the application object, where the user's files live, then the ordered start-up.
-#include "app/application.h"
 #include "app/startup.h"
 #include "common/data_path.h"
-#include "common/user_files.h"
 #include "common/safe_file.h"
+#include "common/user_files.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
   tavrel::report_oversize_writes();  // a full file is an error to show, not the end

@@ -5,14 +5,14 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/keys.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
 #include "article/test_result.h"
 #include "article/top_ten.h"
 #include "common/data_path.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
 
 Thighscore* highscore = nullptr;
 

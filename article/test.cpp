@@ -9,16 +9,16 @@
 #include <QTextCursor>
 #include <filesystem>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
-#include "app/rich_text.h"
 #include "article/test_change.h"
-#include "article/test_help.h"
 #include "article/tvm_format.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/rich_text.h"
+#include "platform/test_help.h"
 
 Tform_test* form_test = nullptr;
 

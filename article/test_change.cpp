@@ -1,9 +1,9 @@
 // The conversion's confirmation window; its buttons record the answer in the practice window.
 #include "article/test_change.h"
 
-#include "app/application.h"
-#include "app/fonts.h"
 #include "article/test.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
 
 TForm_change* Form_change = nullptr;
 

@@ -7,10 +7,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/platform.h"
 #include "article/test.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
 
 TForm_color* form_color = nullptr;
 

@@ -5,11 +5,6 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/keys.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
 #include "article/ex16.h"
 #include "article/report.h"
 #include "article/test.h"
@@ -17,6 +12,11 @@
 #include "common/data_path.h"
 #include "dictionary/erfenfa.h"
 #include "history/recorder.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
 
 TForm_result* Form_result = nullptr;
 

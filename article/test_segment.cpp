@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "app/fonts.h"
-#include "app/platform.h"
 #include "article/segmentation.h"
 #include "article/test.h"
 #include "dictionary/erfenfa.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
 
 namespace {
 

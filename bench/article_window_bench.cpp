@@ -10,12 +10,12 @@
 #include <fstream>
 #include <vector>
 
-#include "app/scripted_platform.h"
 #include "article/test.h"
 #include "article/test_change.h"
 #include "article/tvm_format.h"
 #include "common/gbk.h"
 #include "dictionary/erfenfa.h"
+#include "platform/scripted_platform.h"
 
 namespace {
 

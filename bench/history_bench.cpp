@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/application.h"
-#include "history/UHistory.h"
 #include "history/history_store.h"
 #include "history/recorder.h"
+#include "history_view/UHistory.h"
+#include "platform/application.h"
 
 namespace h = tavrel::history;
 

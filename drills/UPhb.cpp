@@ -6,11 +6,11 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/qt_text.h"
-#include "app/window_place.h"
 #include "drills/records.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/qt_text.h"
+#include "platform/window_place.h"
 
 TFPhb* FPhb = nullptr;
 

@@ -9,16 +9,16 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/UnitSM.h"
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/keys.h"
-#include "app/rich_text.h"
-#include "app/window_place.h"
 #include "common/data_path.h"
 #include "drills/Unit1_shared.h"
 #include "drills/drill_art.h"
 #include "drills/judging.h"
+#include "platform/UnitSM.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/rich_text.h"
+#include "platform/window_place.h"
 
 using tavrel::drills::Family;
 namespace drills = tavrel::drills;

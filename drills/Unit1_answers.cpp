@@ -1,8 +1,6 @@
 // The drill window's answer boxes: keys typed into them, judging, and the picture runs.
 #include <stdexcept>
 
-#include "app/keys.h"
-#include "app/qt_text.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
 #include "drills/UPhbIn.h"
@@ -12,6 +10,8 @@
 #include "drills/judging.h"
 #include "drills/records.h"
 #include "drills/run_rules.h"
+#include "platform/keys.h"
+#include "platform/qt_text.h"
 
 using tavrel::drills::Family;
 namespace drills = tavrel::drills;

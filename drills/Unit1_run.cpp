@@ -2,13 +2,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/UnitSM.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
-#include "app/rich_text.h"
-#include "app/shuoming.h"
-#include "app/sound.h"
-#include "article/test_help.h"
 #include "common/data_path.h"
 #include "drills/UPhb.h"
 #include "drills/Unit1.h"
@@ -16,6 +9,13 @@
 #include "drills/Unitstop.h"
 #include "drills/drill_art.h"
 #include "drills/shezhi.h"
+#include "platform/UnitSM.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/rich_text.h"
+#include "platform/shuoming.h"
+#include "platform/sound.h"
+#include "platform/test_help.h"
 
 using tavrel::drills::Family;
 namespace drills = tavrel::drills;

@@ -1,10 +1,10 @@
 // The code illustration window: one picture; closing it lets a running drill go on.
 #include "drills/Unitdelait.h"
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/window_place.h"
 #include "drills/Unit1.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/window_place.h"
 
 Tformdelait* formdelait = nullptr;
 

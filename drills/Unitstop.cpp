@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QStyle>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/window_place.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/window_place.h"
 
 TFormstop* Formstop = nullptr;
 

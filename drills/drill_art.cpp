@@ -5,7 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/fonts.h"
+#include "platform/fonts.h"
 
 namespace tavrel::drills {
 

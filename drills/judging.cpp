@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/keys.h"
+#include "platform/keys.h"
 
 namespace tavrel::drills {
 

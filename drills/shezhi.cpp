@@ -5,12 +5,12 @@
 #include <QShowEvent>
 #include <cstdint>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/platform.h"
-#include "app/window_place.h"
 #include "drills/Unit1.h"
 #include "drills/settings_rules.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/window_place.h"
 
 Tform_sz* form_sz = nullptr;
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <exception>
 
-#include "app/platform.h"
 #include "history/history_store.h"
+#include "platform/platform.h"
 
 namespace tavrel::history {
 namespace {

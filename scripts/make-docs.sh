@@ -25,7 +25,7 @@ export QT_QPA_PLATFORM=offscreen PYTHONDONTWRITEBYTECODE=1
 # The checker reads the documents with the program's own RTF reader and text box set-up.
 echo "make-docs: building the checker and the picture tool"
 g++ -std=c++20 -O1 -fPIC -I. $(pkg-config --cflags Qt6Widgets) \
-  docs/tools/rtf_check.cpp app/rich_text.cpp app/fonts.cpp app/qt_text.cpp \
+  docs/tools/rtf_check.cpp platform/rich_text.cpp platform/fonts.cpp platform/qt_text.cpp \
   common/data_path.cpp common/user_files.cpp common/safe_file.cpp common/rtf.cpp common/gbk.cpp common/utf8.cpp \
   $(pkg-config --libs Qt6Widgets) -o "$work/rtf_check"
 g++ -std=c++20 -O1 -fPIC $(pkg-config --cflags Qt6Gui) docs/tools/doc_pictures.cpp \

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
-#include "app/window_place.h"
 #include "common/data_path.h"
 #include "common/gbk.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/window_place.h"
 #include "warmup/ranking.h"
 
 TFHot_Sort* FHot_Sort = nullptr;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/fonts.h"
+#include "platform/fonts.h"
 
 TFhelp* Fhelp = nullptr;
 

@@ -20,13 +20,13 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/application.h"
-#include "app/fonts.h"
-#include "app/keys.h"
-#include "app/platform.h"
-#include "app/qt_text.h"
 #include "common/data_path.h"
 #include "history/recorder.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/layout.h"

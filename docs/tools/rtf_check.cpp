@@ -5,21 +5,21 @@
 //
 // Usage: rtf_check [--panel|--help] [--png OUT.png] [--quiet] FILE.rtf
 #include <QApplication>
-#include <cmath>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
-#include "app/fonts.h"
-#include "app/rich_text.h"
 #include "common/rtf.h"
+#include "platform/fonts.h"
+#include "platform/rich_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

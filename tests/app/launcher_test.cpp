@@ -10,8 +10,8 @@
 #include "app/Unit_about.h"
 #include "app/face01.h"
 #include "app/online_page.h"
-#include "app/scripted_platform.h"
 #include "app/startup.h"
+#include "platform/scripted_platform.h"
 #include "temp_dir.h"
 
 namespace tavrel {

@@ -5,7 +5,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/scripted_platform.h"
 #include "article/ex16.h"
 #include "article/report.h"
 #include "article/test.h"
@@ -13,6 +12,7 @@
 #include "article/top_ten.h"
 #include "article_fixture.h"
 #include "history_file.h"
+#include "platform/scripted_platform.h"
 
 namespace tavrel::article {
 namespace {

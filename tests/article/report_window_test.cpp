@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/scripted_platform.h"
 #include "article/ex16.h"
 #include "article/test.h"
 #include "article/test_result.h"
 #include "article/top_ten.h"
 #include "article_fixture.h"
+#include "platform/scripted_platform.h"
 
 namespace tavrel::article {
 namespace {

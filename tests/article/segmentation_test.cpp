@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <set>
 
-#include "app/scripted_platform.h"
 #include "article/test.h"
 #include "article_fixture.h"
+#include "platform/scripted_platform.h"
 
 namespace tavrel::article {
 namespace {

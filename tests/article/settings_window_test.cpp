@@ -7,10 +7,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "app/scripted_platform.h"
 #include "article/test.h"
 #include "article/test_color.h"
 #include "article_fixture.h"
+#include "platform/scripted_platform.h"
 
 namespace tavrel::article {
 namespace {

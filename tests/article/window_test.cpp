@@ -7,11 +7,11 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "app/application.h"
-#include "app/scripted_platform.h"
 #include "article/test.h"
 #include "article/test_change.h"
 #include "article_fixture.h"
+#include "platform/application.h"
+#include "platform/scripted_platform.h"
 
 namespace tavrel::article {
 namespace {

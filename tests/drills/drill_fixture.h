@@ -10,11 +10,6 @@
 #include <functional>
 #include <string>
 
-#include "app/UnitSM.h"
-#include "app/qt_text.h"
-#include "app/scripted_platform.h"
-#include "app/shuoming.h"
-#include "article/test_help.h"
 #include "common/fixed_field.h"
 #include "common/gbk.h"
 #include "drills/UPhb.h"
@@ -23,6 +18,11 @@
 #include "drills/Unitdelait.h"
 #include "drills/Unitstop.h"
 #include "drills/shezhi.h"
+#include "platform/UnitSM.h"
+#include "platform/qt_text.h"
+#include "platform/scripted_platform.h"
+#include "platform/shuoming.h"
+#include "platform/test_help.h"
 #include "temp_dir.h"
 
 namespace tavrel::drills::testing {

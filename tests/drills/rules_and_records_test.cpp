@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/keys.h"
 #include "common/gbk.h"
 #include "common/safe_file.h"
 #include "drills/judging.h"
 #include "drills/records.h"
 #include "drills/run_rules.h"
 #include "drills/settings_rules.h"
+#include "platform/keys.h"
 #include "temp_dir.h"
 
 namespace tavrel::drills {

@@ -1,10 +1,10 @@
 // The series, days and rows built from a known history, the filters, the CSV and the text.
-#include "history/charts.h"
+#include "history_view/charts.h"
 
 #include <gtest/gtest.h>
 
-#include "history/csv_export.h"
-#include "history/terminal_report.h"
+#include "history_view/csv_export.h"
+#include "history_view/terminal_report.h"
 
 namespace tavrel::history {
 namespace {

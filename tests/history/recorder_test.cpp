@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/scripted_platform.h"
 #include "history_file.h"
+#include "platform/scripted_platform.h"
 #include "temp_dir.h"
 
 namespace tavrel::history {

@@ -3,8 +3,8 @@
 
 #include <QProcess>
 
-#include "history/csv_export.h"
 #include "history/history_store.h"
+#include "history_view/csv_export.h"
 #include "temp_dir.h"
 
 namespace tavrel::history {

@@ -8,11 +8,11 @@
 #include <QtCharts/QScatterSeries>
 
 #include "app/face01.h"
-#include "app/scripted_platform.h"
 #include "app/startup.h"
-#include "history/UHistory.h"
-#include "history/csv_export.h"
 #include "history_file.h"
+#include "history_view/UHistory.h"
+#include "history_view/csv_export.h"
+#include "platform/scripted_platform.h"
 #include "temp_dir.h"
 
 namespace tavrel::history {

@@ -1,7 +1,7 @@
 // Test entry for window tests: the program's application object on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include "app/application.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

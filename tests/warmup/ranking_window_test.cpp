@@ -8,8 +8,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/scripted_platform.h"
 #include "common/gbk.h"
+#include "platform/scripted_platform.h"
 #include "temp_dir.h"
 #include "warmup/UHot_sort.h"
 

@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/scripted_platform.h"
 #include "history_file.h"
+#include "platform/scripted_platform.h"
 #include "warmup/UHot_sort.h"
 #include "warmup/Uhelp.h"
 #include "warmup/hot.h"

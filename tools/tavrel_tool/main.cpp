@@ -18,10 +18,10 @@
 #include "common/safe_file.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
-#include "history/charts.h"
-#include "history/csv_export.h"
 #include "history/history_store.h"
-#include "history/terminal_report.h"
+#include "history_view/charts.h"
+#include "history_view/csv_export.h"
+#include "history_view/terminal_report.h"
 
 namespace {
 
