@@ -11,8 +11,10 @@ sources always give the same file (see also the note on setarch below).
 Table calls (HTML only):  {key1table}  the ten one-key characters
                           {key2table}  the hundred two-key characters, 10 x 10
                           {kwordtable} the hundred one-key words, 10 x 10
-pictures.txt lines:  shape FILE DIGIT | char FILE CHARACTER | corners FILE CHARACTER |
-                     word FILE WORD | keypad FILE      (codes are looked up here)
+pictures.txt lines:  word FILE WORD | keypad FILE      (codes are looked up here)
+                     shape FILE DIGIT | char FILE CHARACTER | corners FILE CHARACTER: drawn from
+                     the stroke data by make_drill_pictures (make media) into the project folder
+                     and committed there; they are copied like every other picture
 Usage: build_chm.py HZLIB PROJECT_DIR DOC_PICTURES_BINARY STAGING_DIR OUTPUT.chm
 """
 import os
@@ -111,10 +113,13 @@ def picture_jobs(table, path):
                 continue
             kind, out = parts[0], parts[1]
             try:
-                if kind == "shape" or kind == "keypad" or kind == "corners":
+                if kind in ("shape", "char", "corners"):
+                    if not os.path.exists(os.path.join(os.path.dirname(path), out)):
+                        raise KeyError("%s is missing: make media draws it from the strokes" % out)
+                    if kind != "shape":
+                        table.full_code(parts[2])  # the character must be coded
+                elif kind == "keypad":
                     jobs.append(" ".join(parts))
-                elif kind == "char":
-                    jobs.append("char %s %s %s" % (out, parts[2], table.full_code(parts[2])))
                 elif kind == "word":
                     word = parts[2]
                     code = table.word_code(word)

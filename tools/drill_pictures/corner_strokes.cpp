@@ -440,6 +440,17 @@ bool alone_at(const Glyph& glyph, const std::vector<int>& strokes, bool top) {
 
 }  // namespace
 
+bool CornerStrokes::has_stroke_of_its_own(int position) const {
+  for (const int stroke : strokes[static_cast<std::size_t>(position)]) {
+    int positions = 0;
+    for (const auto& others : strokes) positions += contains(others, stroke);
+    if (positions == 1) return true;
+  }
+  return false;
+}
+
+bool has_shape(const Glyph& glyph, char digit) { return !shapes_of(glyph, digit).empty(); }
+
 bool CornerStrokes::all_shaped() const {
   return std::all_of(shaped.begin(), shaped.end(), [](bool s) { return s; });
 }

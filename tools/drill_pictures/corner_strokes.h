@@ -21,7 +21,14 @@ struct CornerStrokes {
   // strokes are only the ones nearest the corner: a picture must not drill that position.
   std::array<bool, 5> shaped{};
   bool all_shaped() const;
+  // Whether a stroke of the position belongs to no other position: a picture that shares the
+  // strokes of several positions out among them shows this position's colour for sure.
+  bool has_stroke_of_its_own(int position) const;
 };
+
+// Whether the glyph holds the shape of `digit` anywhere: for 1, 2, 3 and 0 a stroke of that kind
+// (a 0 as a 撇 or left hook), for the others the strokes of the compound.
+bool has_shape(const gen::Glyph& glyph, char digit);
 
 // Reads the positions of a five-digit code (four corners, then the 附角) from the glyph. Throws
 // std::invalid_argument for a code of another shape.
