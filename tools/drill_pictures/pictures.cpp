@@ -386,7 +386,7 @@ QImage draw_corner_names(const gen::Glyph& glyph, const CornerStrokes& corners, 
     painter.setPen(QColor::fromRgba(kBackground));
     painter.drawText(tag, Qt::AlignCenter, QString::fromUtf8(names[position]));
   }
-  painter.setFont(digit_font(10, false));
+  painter.setFont(digit_font(6, false));
   painter.setPen(QColor::fromRgba(kLabelInk));
   painter.drawText(QRectF(0, 96, kStatementWidth, 16), Qt::AlignCenter,
                    QStringLiteral("左上→右上→左下→右下→附角"));
