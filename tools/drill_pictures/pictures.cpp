@@ -309,9 +309,12 @@ QImage illustration_canvas(double zoom) {
                static_cast<int>(std::lround(kStatementHeight * zoom)));
 }
 
-// The writing grid, whose dashed cross helps to see the corners, and the coloured glyph in it.
-void paint_grid_and_glyph(QPainter& painter, const gen::Glyph& glyph,
+// The writing grid, whose dashed cross helps to see the corners, and the coloured glyph in it,
+// `zoom` times the illustration's size.
+void paint_grid_and_glyph(QPainter& painter, double zoom, const gen::Glyph& glyph,
                           const CornerStrokes& corners) {
+  prepare(painter);
+  painter.scale(zoom, zoom);
   const QRectF grid = kStatementGrid;
   const QPointF centre = grid.center();
   painter.setPen(QPen(QColor::fromRgba(kGridFrame), 1));
@@ -329,9 +332,7 @@ QImage draw_statement(const gen::Glyph& glyph, const std::string& code,
                       const CornerStrokes& corners, double zoom) {
   QImage image = illustration_canvas(zoom);
   QPainter painter(&image);
-  prepare(painter);
-  painter.scale(zoom, zoom);
-  paint_grid_and_glyph(painter, glyph, corners);
+  paint_grid_and_glyph(painter, zoom, glyph, corners);
   const QRectF grid = kStatementGrid;
 
   const QPointF badges[4] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(),
@@ -370,9 +371,7 @@ QImage draw_statement(const gen::Glyph& glyph, const std::string& code,
 QImage draw_corner_names(const gen::Glyph& glyph, const CornerStrokes& corners, double zoom) {
   QImage image = illustration_canvas(zoom);
   QPainter painter(&image);
-  prepare(painter);
-  painter.scale(zoom, zoom);
-  paint_grid_and_glyph(painter, glyph, corners);
+  paint_grid_and_glyph(painter, zoom, glyph, corners);
   const QRectF grid = kStatementGrid;
   const QPointF tags[5] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(), grid.bottomRight(),
                            QPointF(grid.right(), grid.bottom() - 20)};
