@@ -330,13 +330,23 @@ std::vector<Shape> eights(const Glyph& glyph) {
       if (a == b || !has_letter(l, "skd") || !has_letter(r, "lkds")) continue;
       const Point ml = mean_of(l), mr = mean_of(r);
       const double hl = height_of(l), hr = height_of(r);
-      if (ml.x >= mr.x || hl < 20 || hr < 20 || std::max(hl, hr) > 3 * std::min(hl, hr)) continue;
-      if (vertical_overlap(l, r) < 0.4 || mr.x - ml.x > 1.5 * std::max(hl, hr)) continue;
+      if (ml.x >= mr.x || hl < 20 || hr < 20 || std::max(hl, hr) > 4 * std::min(hl, hr)) continue;
+      // The 八 under a 横 (共, 兵, 典) stands wide apart for its height.
+      if (vertical_overlap(l, r) < 0.4 || mr.x - ml.x > 3.5 * std::max(hl, hr)) continue;
       if (slant_of(l) * slant_of(r) >= 0 || crossing(l, r)) continue;
       std::vector<int> strokes{a, b};
       std::sort(strokes.begin(), strokes.end());
       shapes.push_back({strokes, Point{(ml.x + mr.x) / 2, (ml.y + mr.y) / 2}});
     }
+  }
+  // 𠂉 (the top of 钅 and 午): a 撇 and a short 横 that begins on it.
+  for (int a = 0; a + 1 < n; ++a) {
+    const Stroke& fall = glyph[static_cast<std::size_t>(a)];
+    const Stroke& bar = glyph[static_cast<std::size_t>(a + 1)];
+    if (fall.letter != 's' || bar.letter != 'j' || length_of(bar) > 1.2 * length_of(fall) ||
+        stroke_distance(fall, bar.median.front()) > 60)
+      continue;
+    shapes.push_back({{a, a + 1}, bar.median.front()});
   }
   return shapes;
 }
@@ -347,13 +357,15 @@ std::vector<Shape> smalls(const Glyph& glyph) {
   const int n = static_cast<int>(glyph.size());
   for (int v = 0; v < n; ++v) {
     const Stroke& middle = glyph[static_cast<std::size_t>(v)];
-    if (!has_letter(middle, "gf")) continue;
+    // The middle of 小 is a 竖钩 or 竖; in 火 it is the long 撇.
+    if (!has_letter(middle, "gfs")) continue;
     const Box column = box_of({middle});
     const double length = length_of(middle);
     const Point mm = mean_of(middle);
     auto beside = [&](const Stroke& s) {
       const Point m = mean_of(s);
-      return has_letter(s, "kdsli") && length_of(s) < 0.7 * length + 60 &&
+      // The foot of 木 counts as 小: its 撇 and 捺 may be as long as the 竖.
+      return has_letter(s, "kdsli") && length_of(s) < 1.1 * length + 60 &&
              vertical_overlap(s, middle) >= 0.3 && std::abs(m.x - mm.x) < 0.6 * length + 80 &&
              !crossing(s, middle);
     };
