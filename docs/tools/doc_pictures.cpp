@@ -1,8 +1,6 @@
-// Draws the pictures of the tutorial that show no strokes: how a word code is put together, and
-// the numeric keypad (the shapes and characters are drawn from the stroke data by
-// make_drill_pictures). Reads one job per line from a file (made by build_chm.py from the code
-// table, so every digit drawn comes from our data):
-//   word OUT.png WORDCODE CHAR FULL TAKE [CHAR FULL TAKE]...   (TAKE: digits taken from FULL)
+// Draws the one picture of the tutorial that shows no strokes, the numeric keypad (the shapes,
+// characters and word codes are drawn from the stroke data by make_drill_pictures). Reads one job
+// per line from a file made by build_chm.py:
 //   keypad OUT.png
 // Usage: doc_pictures JOBS.txt OUTDIR
 #include <QFile>
@@ -27,12 +25,6 @@ QFont hei(int px, bool bold = false) {
   return f;
 }
 
-QFont song(int px) {
-  QFont f(QStringLiteral("AR PL UMing CN"));
-  f.setPixelSize(px);
-  return f;
-}
-
 QImage canvas(int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -50,66 +42,6 @@ bool save(const QImage& image, const QString& path) {
     return false;
   }
   return true;
-}
-
-// ---- a word code ----
-
-struct WordPart {
-  QString ch, full, take;
-};
-
-bool draw_word(const QString& out, const QString& word_code, const std::vector<WordPart>& parts) {
-  const int cell = 92, left = 16;
-  const int n = static_cast<int>(parts.size());
-  const int w = left + cell * n + 200, h = 178;
-  QImage image = canvas(w, h);
-  QPainter p(&image);
-  start(p);
-  const QColor take_color(214, 48, 49), rest_color(175, 175, 175);
-  for (int i = 0; i < n; ++i) {
-    const double x = left + cell * i;
-    QRectF box(x + 12, 10, cell - 24, cell - 24);
-    p.setPen(QPen(QColor(190, 120, 120), 1.5));
-    p.setBrush(QColor(252, 249, 240));
-    p.drawRect(box);
-    p.setPen(kInk);
-    p.setFont(song(56));
-    p.drawText(box, Qt::AlignCenter, parts[i].ch);
-    // Full code: the digits taken in red, the rest in grey.
-    p.setFont(hei(19, true));
-    const int step = 13;
-    const QString& full = parts[i].full;
-    double fx = x + (cell - step * full.size()) / 2.0;
-    for (int k = 0; k < full.size(); ++k) {
-      p.setPen(k < parts[i].take.size() ? take_color : rest_color);
-      p.drawText(QRectF(fx + step * k, 84, step, 26), Qt::AlignCenter, full.mid(k, 1));
-    }
-    p.setPen(QPen(QColor(214, 48, 49, 120), 1.5));
-    p.drawLine(QPointF(x + cell / 2.0, 112), QPointF(x + cell / 2.0, 126));
-    p.setPen(take_color);
-    p.setFont(hei(22, true));
-    p.drawText(QRectF(x, 126, cell, 30), Qt::AlignCenter, parts[i].take);
-    if (i + 1 < n) {
-      p.setPen(QColor(120, 120, 120));
-      p.drawText(QRectF(x + cell - 10, 126, 20, 30), Qt::AlignCenter, QStringLiteral("+"));
-    }
-  }
-  const double rx = left + cell * n + 6;
-  p.setPen(QColor(120, 120, 120));
-  p.setFont(hei(28, true));
-  p.drawText(QRectF(rx, 122, 34, 36), Qt::AlignCenter, QStringLiteral("→"));
-  QRectF result(rx + 40, 118, 146, 44);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(214, 48, 49));
-  p.drawRoundedRect(result, 10, 10);
-  p.setPen(Qt::white);
-  p.setFont(hei(28, true));
-  p.drawText(result, Qt::AlignCenter, word_code);
-  p.setPen(QColor(120, 120, 120));
-  p.setFont(hei(15));
-  p.drawText(QRectF(rx + 40, 84, 146, 26), Qt::AlignCenter, QStringLiteral("词码"));
-  p.end();
-  return save(image, out);
 }
 
 // ---- the numeric keypad ----
@@ -198,12 +130,8 @@ int main(int argc, char** argv) {
     const QStringList f = in.readLine().split(' ', Qt::SkipEmptyParts);
     if (f.isEmpty() || f[0].startsWith('#')) continue;
     const QString out = dir + f.value(1);
-    if (f[0] == "keypad" && f.size() == 2)
+    if (f[0] == "keypad" && f.size() == 2) {
       ok &= draw_keypad(out);
-    else if (f[0] == "word" && f.size() >= 6 && (f.size() - 3) % 3 == 0) {
-      std::vector<WordPart> parts;
-      for (int i = 3; i + 2 < f.size(); i += 3) parts.push_back({f[i], f[i + 1], f[i + 2]});
-      ok &= draw_word(out, f[2], parts);
     } else {
       std::fprintf(stderr, "doc_pictures: bad job: %s\n", qPrintable(f.join(' ')));
       ok = false;

@@ -298,6 +298,16 @@ TEST(Drawing, EveryStrokeFormIsDrawnFromItsStrokes) {
   EXPECT_THROW(stroke_path(gen::Stroke{}), std::invalid_argument);
 }
 
+TEST(Drawing, AWordCodeShowsEachCharactersTakenDigits) {
+  const QImage word =
+      draw_word_code({{&glyph_of("中"), "50006", 3}, {&glyph_of("国"), "60103", 3}});
+  EXPECT_EQ(word.size(), QSize(16 + 92 * 2 + 200, 178));
+  int ink_in_boxes = 0;
+  for (int y = 20; y < 72; ++y)
+    for (int x = 28; x < 80; ++x) ink_in_boxes += qGray(word.pixel(x, y)) < 100;
+  EXPECT_GT(ink_in_boxes, 100) << "中 is drawn from its strokes in its box";
+}
+
 TEST(Drawing, IconsAreDrawnAtTheirSizeOnATransparentGround) {
   const QImage small = draw_icon(48);
   EXPECT_EQ(small.size(), QSize(48, 48));

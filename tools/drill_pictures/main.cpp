@@ -18,6 +18,7 @@
 #include "tools/drill_pictures/drill_data.h"
 #include "tools/drill_pictures/pictures.h"
 #include "tools/drill_pictures/stroke_forms.h"
+#include "tools/gen_data/code_table.h"
 #include "tools/gen_data/sources.h"
 
 namespace {
@@ -108,6 +109,36 @@ void write_extract(const StrokeData& strokes, const std::set<std::string>& chara
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
+// A word's characters with the digits of their full codes its word code takes, checked against
+// the word code rule.
+std::vector<WordPart> word_parts(const std::string& word, const StrokeData& strokes,
+                                 const std::map<std::string, std::string>& codes) {
+  const std::vector<std::string> characters = tavrel::gen::split_utf8(word);
+  const std::size_t n = characters.size();
+  std::vector<std::size_t> takes;
+  if (n == 2) takes = {3, 3};
+  if (n == 3) takes = {2, 2, 2};
+  if (n == 4) takes = {2, 2, 1, 1};
+  if (n >= 5) {
+    takes.assign(n, 0);
+    takes[0] = takes[1] = takes[2] = takes[3] = 1;
+    takes[n - 1] = 2;
+  }
+  if (takes.empty()) throw std::runtime_error("course: " + word + " is not a word");
+  std::vector<WordPart> parts;
+  std::vector<std::string> full_codes;
+  std::string taken;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string& full = codes.at(characters[i]);
+    parts.push_back({&strokes.of(characters[i]), full, takes[i]});
+    full_codes.push_back(full);
+    taken += full.substr(0, takes[i]);
+  }
+  if (taken != tavrel::gen::word_code(full_codes))
+    throw std::runtime_error("course: the picture of " + word + " does not add up to its code");
+  return parts;
+}
+
 // The course's pictures its pictures.txt asks of this tool: shapes, characters, corner names.
 void draw_course(const fs::path& folder, const std::vector<StrokeForm>& forms,
                  const StrokeData& strokes, const std::map<std::string, std::string>& codes) {
@@ -135,8 +166,10 @@ void draw_course(const fs::path& folder, const std::vector<StrokeForm>& forms,
       save_png(kind == "char" ? draw_statement(glyph, code, corners, kCourseZoom)
                               : draw_corner_names(glyph, corners, kCourseZoom),
                folder / file);
+    } else if (kind == "word") {
+      save_png(draw_word_code(word_parts(what, strokes, codes)), folder / file);
     } else {
-      continue;  // the word and keypad pictures are drawn by docs/tools/doc_pictures
+      continue;  // the keypad is drawn by docs/tools/doc_pictures
     }
     ++drawn;
   }

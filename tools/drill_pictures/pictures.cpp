@@ -426,6 +426,63 @@ QImage draw_shape_sheet(char digit, const QString& name, const std::vector<Shape
   return image;
 }
 
+QImage draw_word_code(const std::vector<WordPart>& parts) {
+  constexpr int kCell = 92, kLeft = 16;
+  const int n = static_cast<int>(parts.size());
+  QImage image = blank(kLeft + kCell * n + 200, 178);
+  QPainter painter(&image);
+  prepare(painter);
+  const QColor taken = QColor::fromRgba(kCornerColours[0]), rest(175, 175, 175),
+               quiet(120, 120, 120);
+  std::string word_code;
+  for (int i = 0; i < n; ++i) {
+    const WordPart& part = parts[static_cast<std::size_t>(i)];
+    const double x = kLeft + kCell * i;
+    const QRectF box(x + 12, 10, kCell - 24, kCell - 24);
+    painter.setPen(QPen(QColor(190, 120, 120), 1.5));
+    painter.setBrush(QColor(252, 249, 240));
+    painter.drawRect(box);
+    const QTransform placement = place_glyph(*part.glyph, box.adjusted(7, 7, -7, -7), 1.12);
+    for (const auto& stroke : *part.glyph)
+      paint_stroke(painter, placement.map(stroke_path(stroke)), kInk, 0);
+    // The full code: the digits taken in red, the rest in grey.
+    painter.setFont(digit_font(19));
+    constexpr int kStep = 13;
+    const double left = x + (kCell - kStep * static_cast<double>(part.full.size())) / 2;
+    for (std::size_t k = 0; k < part.full.size(); ++k) {
+      painter.setPen(k < part.take ? taken : rest);
+      painter.drawText(QRectF(left + kStep * static_cast<double>(k), 84, kStep, 26),
+                       Qt::AlignCenter, QString(QChar(part.full[k])));
+    }
+    const std::string take = part.full.substr(0, part.take);
+    word_code += take;
+    painter.setPen(QPen(QColor(214, 48, 49, 120), 1.5));
+    painter.drawLine(QPointF(x + kCell / 2.0, 112), QPointF(x + kCell / 2.0, 126));
+    painter.setPen(taken);
+    painter.setFont(digit_font(22));
+    painter.drawText(QRectF(x, 126, kCell, 30), Qt::AlignCenter,
+                     take.empty() ? QStringLiteral("-") : QString::fromStdString(take));
+    if (i + 1 < n) {
+      painter.setPen(quiet);
+      painter.drawText(QRectF(x + kCell - 10, 126, 20, 30), Qt::AlignCenter, QStringLiteral("+"));
+    }
+  }
+  const double right = kLeft + kCell * n + 6;
+  painter.setPen(quiet);
+  painter.setFont(digit_font(28));
+  painter.drawText(QRectF(right, 122, 34, 36), Qt::AlignCenter, QStringLiteral("→"));
+  const QRectF result(right + 40, 118, 146, 44);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(taken);
+  painter.drawRoundedRect(result, 10, 10);
+  painter.setPen(QColor::fromRgba(kBackground));
+  painter.drawText(result, Qt::AlignCenter, QString::fromStdString(word_code));
+  painter.setPen(quiet);
+  painter.setFont(digit_font(15, false));
+  painter.drawText(QRectF(right + 40, 84, 146, 26), Qt::AlignCenter, QStringLiteral("词码"));
+  return image;
+}
+
 QImage draw_icon(int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

@@ -82,6 +82,17 @@ struct ShapeForm {
 // The course's picture of one shape: its digit and name, then its forms.
 QImage draw_shape_sheet(char digit, const QString& name, const std::vector<ShapeForm>& forms);
 
+// One character of a word for the course's picture of its word code: its full code and how
+// many of its digits the word code takes.
+struct WordPart {
+  const gen::Glyph* glyph;
+  std::string full;
+  std::size_t take;
+};
+// The course's picture of a word code: each character with its full code, the digits taken in
+// red, and the word code they make.
+QImage draw_word_code(const std::vector<WordPart>& parts);
+
 // The program icon at `size` pixels; below 64 the keys lose their digits.
 QImage draw_icon(int size);
 
