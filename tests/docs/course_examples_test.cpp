@@ -16,6 +16,7 @@
 #include "article/test_result.h"
 #include "history_file.h"
 #include "tests/article/article_fixture.h"
+#include "tests/article/practice_globals.h"
 
 namespace tavrel::article {
 namespace {
@@ -69,19 +70,9 @@ class CourseExamples : public ::testing::Test {
  protected:
   CourseExamples() {
     fs::copy(fs::path(TAVREL_SOURCE_DIR) / "data" / "hzlib", dir_.path() / "hzlib");
-    two = &two_;
-    form_test = &window_;
-    Form_result = &report_;
-    highscore = &high_;
     window_.program_dir = QByteArray::fromStdString(dir_.path().string() + "/");
   }
-  ~CourseExamples() override {
-    window_.close();
-    two = nullptr;
-    form_test = nullptr;
-    Form_result = nullptr;
-    highscore = nullptr;
-  }
+  ~CourseExamples() override { window_.close(); }
 
   testing::TempDir dir_;
   testing::CurrentDir in_dir_{dir_.path()};
@@ -91,6 +82,7 @@ class CourseExamples : public ::testing::Test {
   Tform_test window_;
   TForm_result report_;
   Thighscore high_;
+  testing::ScopedPracticeGlobals globals_{two_, window_, report_, high_};
 };
 
 TEST_F(CourseExamples, TypedAsTheCourseShowsThemGiveTheirCharacters) {
