@@ -13,3 +13,14 @@ foreach(rel IN LISTS entries)
   file(MAKE_DIRECTORY ${dir})
   file(COPY_FILE ${SRC}/${rel} ${DST}/${rel} ONLY_IF_DIFFERENT)
 endforeach()
+
+# The generated picture folders hold exactly what the data tree holds: a picture dropped from it
+# must not stay on a board (the drills list every picture of a folder) with a code of the past.
+foreach(folder exercise/bixing exercise/fubu exercise/caisezi statement)
+  file(GLOB beside RELATIVE ${DST} ${DST}/${folder}/*)
+  foreach(rel IN LISTS beside)
+    if(NOT EXISTS ${SRC}/${rel})
+      file(REMOVE ${DST}/${rel})
+    endif()
+  endforeach()
+endforeach()

@@ -20,7 +20,8 @@ for package in "$writer" "$order"; do
     rm -f "$tarball"
   fi
 done
-out="$cache/strokes-${writer#*@}-${order#*@}.tsv"
+# The name says which columns the file holds: an older extract without the outlines stays apart.
+out="$cache/strokes-${writer#*@}-${order#*@}-outlines.tsv"
 node "$repo/tools/gen_data/extract_strokes.js" "hanzi-writer-data/${writer#*@}" \
   "cnchar-order/${order#*@}" > "$out.tmp"
 mv "$out.tmp" "$out"

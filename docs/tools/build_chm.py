@@ -11,8 +11,11 @@ sources always give the same file (see also the note on setarch below).
 Table calls (HTML only):  {key1table}  the ten one-key characters
                           {key2table}  the hundred two-key characters, 10 x 10
                           {kwordtable} the hundred one-key words, 10 x 10
-pictures.txt lines:  shape FILE DIGIT | char FILE CHARACTER | corners FILE CHARACTER |
-                     word FILE WORD | keypad FILE      (codes are looked up here)
+pictures.txt lines:  keypad FILE: drawn here by doc_pictures;
+                     shape FILE DIGIT | char FILE CHARACTER | corners FILE CHARACTER |
+                     word FILE WORD: drawn from the stroke data by make_drill_pictures (make media)
+                     into the project folder and committed there; here their characters and words
+                     are checked against the table and they are copied like every other picture
 Usage: build_chm.py HZLIB PROJECT_DIR DOC_PICTURES_BINARY STAGING_DIR OUTPUT.chm
 """
 import os
@@ -111,22 +114,16 @@ def picture_jobs(table, path):
                 continue
             kind, out = parts[0], parts[1]
             try:
-                if kind == "shape" or kind == "keypad" or kind == "corners":
+                if kind == "keypad":
                     jobs.append(" ".join(parts))
-                elif kind == "char":
-                    jobs.append("char %s %s %s" % (out, parts[2], table.full_code(parts[2])))
-                elif kind == "word":
-                    word = parts[2]
-                    code = table.word_code(word)
-                    takes = {2: [3, 3], 3: [2, 2, 2], 4: [2, 2, 1, 1]}.get(
-                        len(word), [1, 1, 1, 1] + [0] * (len(word) - 5) + [2])
-                    fields = []
-                    for ch, n in zip(word, takes):
-                        full = table.full_code(ch)
-                        fields += [ch, full, full[:n] if n else "-"]
-                    if "".join(f for f in fields[2::3] if f != "-") != code:
-                        raise KeyError("picture of %s does not add up to %s" % (word, code))
-                    jobs.append("word %s %s %s" % (out, code, " ".join(fields)))
+                elif kind in ("shape", "char", "corners", "word"):
+                    # drawn from the stroke data by make_drill_pictures, committed beside
+                    if not os.path.exists(os.path.join(os.path.dirname(path), out)):
+                        raise KeyError("%s is missing: make media draws it from the strokes" % out)
+                    if kind == "word":
+                        table.word_code(parts[2])  # the word is in the table under its code
+                    elif kind != "shape":
+                        table.full_code(parts[2])  # the character is coded
                 else:
                     raise KeyError("unknown picture kind " + kind)
             except KeyError as e:

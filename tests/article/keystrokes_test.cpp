@@ -13,6 +13,7 @@
 #include "article_fixture.h"
 #include "history_file.h"
 #include "platform/scripted_platform.h"
+#include "tests/article/practice_globals.h"
 
 namespace tavrel::article {
 namespace {
@@ -45,19 +46,9 @@ class KeystrokeTest : public ::testing::Test {
     std::vector<TopTenRecord> full(10, {"p", 999});  // the result stays out of the top ten
     dir_.write("files/record.dat", "");
     write_top_ten(dir_.path() / "files/record.dat", full);
-    two = &two_;
-    form_test = &window_;
-    Form_result = &report_;
-    highscore = &high_;
     window_.program_dir = QByteArray::fromStdString(dir_.path().string() + "/");
   }
-  ~KeystrokeTest() override {
-    window_.close();
-    two = nullptr;
-    form_test = nullptr;
-    Form_result = nullptr;
-    highscore = nullptr;
-  }
+  ~KeystrokeTest() override { window_.close(); }
 
   // Keys as the learner types them into whatever has the focus: digits and "/+-." on the
   // keypad, ' ' space, 'b' Backspace.
@@ -82,6 +73,7 @@ class KeystrokeTest : public ::testing::Test {
   Tform_test window_;
   TForm_result report_;
   Thighscore high_;
+  testing::ScopedPracticeGlobals globals_{two_, window_, report_, high_};
 };
 
 TEST_F(KeystrokeTest, EveryKeyOfTheTestCountsAndTheReportShowsBothRows) {

@@ -53,6 +53,12 @@ TEST(Sources, StrokeDataNamesEachMedianOrMarksTheCharacterUnnamed) {
   EXPECT_EQ(unnamed, (std::vector<std::string>{"丨", "皙"}));
   std::istringstream bad("千\tsjf\t690;777\n");
   EXPECT_THROW(read_stroke_data(bad), std::runtime_error);
+  EXPECT_TRUE(glyphs.at("千")[0].outline.empty());
+
+  std::istringstream outlined("一\tj\t100,400 900,400\tM 100 380 L 900 380 L 900 420 Z\n");
+  EXPECT_EQ(read_stroke_data(outlined).at("一")[0].outline, "M 100 380 L 900 380 L 900 420 Z");
+  std::istringstream too_few("二\tjj\t1,1 2,2|3,3 4,4\tM 1 1 L 2 2 Z\n");
+  EXPECT_THROW(read_stroke_data(too_few), std::runtime_error);
   EXPECT_EQ(stroke_name('g'), "竖钩");
   EXPECT_EQ(stroke_name('Q'), "");
 }

@@ -8,15 +8,28 @@
 #include <stdexcept>
 
 #include "name_rule.h"
+#include "stroke_extract.h"
 #include "temp_dir.h"
 #include "tools/drill_pictures/bmp_writer.h"
 #include "tools/drill_pictures/drill_data.h"
 #include "tools/drill_pictures/pictures.h"
+#include "tools/drill_pictures/stroke_forms.h"
 
 namespace tavrel::drill_pictures {
 namespace {
 
 using testing::code_in_name;
+using testing::glyph_of;
+
+QImage statement_of(const std::string& character, const std::string& code) {
+  const gen::Glyph& glyph = glyph_of(character);
+  return draw_statement(glyph, code, find_corner_strokes(glyph, code));
+}
+
+QImage coloured_of(const std::string& character, const std::string& code) {
+  const gen::Glyph& glyph = glyph_of(character);
+  return draw_coloured_corners(glyph, find_corner_strokes(glyph, code));
+}
 
 CodedChar coded(const std::string& utf8, const std::string& code, std::int64_t frequency = 0) {
   return {utf8, code, 0, frequency};
@@ -134,6 +147,25 @@ TEST(Choices, CornersAskZeroOnlyAtTheUpperLeftCapEachDigitAndTakeTurns) {
   EXPECT_EQ(picks[2].digit(), '7');
 }
 
+TEST(Choices, OnlyDrawableCornersAndCharactersAreChosen) {
+  const std::vector<CodedChar> order = {coded("甲", "38710"), coded("乙", "38713"),
+                                        coded("丙", "67526")};
+  std::array<std::size_t, 10> quota;
+  quota.fill(5);
+  // The upper left of 甲 cannot be shown: its next corner is asked instead.
+  const auto picks = corner_choice(order, quota, [](const CodedChar& ch, int corner) {
+    return !(ch.utf8 == "甲" && corner == kTopLeft);
+  });
+  ASSERT_FALSE(picks.empty());
+  EXPECT_EQ(picks[0].ch.utf8, "甲");
+  EXPECT_EQ(picks[0].corner, kTopRight);
+  const auto coloured = coloured_choice(
+      order, 3, [](const CodedChar& ch, int corner) { return corner == -1 && ch.utf8 != "乙"; });
+  ASSERT_EQ(coloured.size(), 2u);
+  EXPECT_EQ(coloured[0].utf8, "丙");
+  EXPECT_EQ(coloured[1].utf8, "甲");
+}
+
 TEST(Choices, ZeroIsNeverAskedAfterTheUpperLeft) {
   for (int corner = kTopRight; corner <= kBottomRight; ++corner)
     EXPECT_FALSE(is_drilled_corner('0', corner)) << corner;
@@ -210,24 +242,27 @@ TEST(BmpEncoder, RunLength4PicturesReadBackExactlyThroughQt) {
 
 TEST(Drawing, RepeatsToTheByteAndKeepsTheBackgroundExact) {
   check_fonts();
-  const QImage first = to_indexed(draw_statement(QStringLiteral("的"), "27620"));
-  const QImage second = to_indexed(draw_statement(QStringLiteral("的"), "27620"));
+  const QImage first = to_indexed(statement_of("的", "07600"));
+  const QImage second = to_indexed(statement_of("的", "07600"));
   EXPECT_EQ(encode_bmp8(first), encode_bmp8(second));
-  const QImage cell = to_indexed(draw_coloured_corners(QStringLiteral("说")));
+  const QImage cell = to_indexed(coloured_of("说", "38716"));
   EXPECT_EQ(cell.pixel(0, cell.height() - 1), kBackground);
   EXPECT_EQ(first.size(), QSize(kStatementWidth, kStatementHeight));
+  EXPECT_EQ(statement_of("的", "07600").size(), QSize(kStatementWidth, kStatementHeight));
+  const gen::Glyph& de = glyph_of("的");
+  EXPECT_EQ(draw_statement(de, "07600", find_corner_strokes(de, "07600"), 2.5).size(),
+            QSize(243, 283));
 }
 
 TEST(Drawing, IllustrationsKeepTheirColoursInSixteen) {
   check_fonts();
-  const QImage picture = to_indexed16(draw_statement(QStringLiteral("的"), "07600"));
+  const QImage picture = to_indexed16(statement_of("说", "38716"));
   EXPECT_LE(picture.colorCount(), 16);
   for (const QRgb colour : kCornerColours) EXPECT_TRUE(picture.colorTable().contains(colour));
   EXPECT_TRUE(picture.colorTable().contains(kSupplementColour));
   EXPECT_EQ(picture.pixel(0, 0), kBackground);
   const std::string bytes = encode_bmp_rle4(picture);
-  EXPECT_LT(bytes.size(),
-            encode_bmp8(to_indexed(draw_statement(QStringLiteral("的"), "07600"))).size() / 2);
+  EXPECT_LT(bytes.size(), encode_bmp8(to_indexed(statement_of("说", "38716"))).size() / 2);
   QImage back;
   ASSERT_TRUE(back.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                                 static_cast<int>(bytes.size()), "BMP"));
@@ -235,25 +270,42 @@ TEST(Drawing, IllustrationsKeepTheirColoursInSixteen) {
             picture.convertToFormat(QImage::Format_RGB32));
 }
 
-TEST(Drawing, ThePaletteHoldsTheCornerColoursExactly) {
-  const QImage cell = to_indexed(draw_coloured_corners(QStringLiteral("说")));
-  for (const QRgb colour : kCornerColours)
-    EXPECT_TRUE(cell.colorTable().contains(colour)) << std::hex << colour;
-  int corner_pixels[4] = {};
+TEST(Drawing, EachPositionOfAColouredCharacterHasItsColour) {
+  // 说 has a shape of its own at every position, the 附角 (its 口) included.
+  const QImage cell = to_indexed(coloured_of("说", "38716"));
+  int pixels[5] = {};
   for (int y = 0; y < cell.height(); ++y)
     for (int x = 0; x < cell.width(); ++x)
-      for (int c = 0; c < 4; ++c) corner_pixels[c] += cell.pixel(x, y) == kCornerColours[c];
-  for (int c = 0; c < 4; ++c) EXPECT_GT(corner_pixels[c], 10) << "corner " << c;
+      for (int p = 0; p < 5; ++p) pixels[p] += cell.pixel(x, y) == position_colour(p);
+  for (int p = 0; p < 5; ++p) EXPECT_GT(pixels[p], 4) << "position " << p;
+  // 口 has only its upper left: nothing else is coloured.
+  const QImage box = to_indexed(coloured_of("口", "60000"));
+  int others = 0;
+  for (int y = 0; y < box.height(); ++y)
+    for (int x = 0; x < box.width(); ++x)
+      for (int p = 1; p < 5; ++p) others += box.pixel(x, y) == position_colour(p);
+  EXPECT_EQ(others, 0);
 }
 
-TEST(Drawing, EveryStrokeFormHasItsGlyphInItsFont) {
-  for (const auto& form : stroke_forms()) {
-    const QImage image = draw_stroke_form(form);
+TEST(Drawing, EveryStrokeFormIsDrawnFromItsStrokes) {
+  for (const auto& form : read_stroke_forms(TAVREL_FORMS_TABLE)) {
+    const QImage image = draw_stroke_form(glyph_of(form.character), form.strokes);
     int ink = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(ink, 12) << form.stem;
   }
+  EXPECT_THROW(stroke_path(gen::Stroke{}), std::invalid_argument);
+}
+
+TEST(Drawing, AWordCodeShowsEachCharactersTakenDigits) {
+  const QImage word =
+      draw_word_code({{&glyph_of("中"), "50006", 3}, {&glyph_of("国"), "60103", 3}});
+  EXPECT_EQ(word.size(), QSize(16 + 92 * 2 + 200, 178));
+  int ink_in_boxes = 0;
+  for (int y = 20; y < 72; ++y)
+    for (int x = 28; x < 80; ++x) ink_in_boxes += qGray(word.pixel(x, y)) < 100;
+  EXPECT_GT(ink_in_boxes, 100) << "中 is drawn from its strokes in its box";
 }
 
 TEST(Drawing, IconsAreDrawnAtTheirSizeOnATransparentGround) {

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPointF>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "name_rule.h"
+#include "stroke_extract.h"
 #include "tools/drill_pictures/drill_data.h"
 #include "tools/drill_pictures/pictures.h"
 
@@ -22,6 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::code_in_name;
+using testing::glyph_of;
 
 const fs::path kData = TAVREL_DATA_DIR;
 
@@ -76,24 +82,64 @@ bool near(QRgb a, QRgb b, int tolerance) {
          std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-struct Centroid {
-  double x = 0, y = 0;
-  int count = 0;
-  void add(int px, int py) { x += px, y += py, ++count; }
-  QPointF at() const { return count ? QPointF(x / count, y / count) : QPointF(); }
+// The outlines of `strokes` where the picture draws them, widened by the anti-aliased edge.
+QPainterPath ink_of(const gen::Glyph& glyph, const std::vector<int>& strokes,
+                    const QTransform& placement, double widen) {
+  QPainterPath ink;
+  ink.setFillRule(Qt::WindingFill);
+  for (const int stroke : strokes)
+    ink.addPath(placement.map(stroke_path(glyph.at(static_cast<std::size_t>(stroke)))));
+  if (widen <= 0) return ink;
+  QPainterPathStroker edge;
+  edge.setWidth(2 * widen);
+  return ink.united(edge.createStroke(ink));
+}
+
+// Where this colour's ink meets another position's, the blend of the two edges may come out
+// nearest to this colour a pixel or two off its strokes.
+bool next_to_another_position(const QImage& image, int x, int y, QRgb colour) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (!image.rect().contains(x + dx, y + dy)) continue;
+      const QRgb pixel = image.pixel(x + dx, y + dy);
+      for (int position = 0; position < 5; ++position)
+        if (pixel == position_colour(position) && pixel != colour) return true;
+    }
+  return false;
+}
+
+struct Coverage {
+  int coloured = 0;     // pixels of the colour
+  int off_strokes = 0;  // of them, pixels outside the strokes they should lie on
+  int inside = 0;       // pixels well inside those strokes
+  int inside_coloured = 0;
+  QPoint first_off;  // where, when some are
 };
 
-// Mean places of the pixels close to `colour`, and of all ink.
-std::pair<Centroid, Centroid> centroids(const QImage& image, QRgb colour) {
-  Centroid of_colour, of_ink;
+// Where the pixels of `colour` lie against the strokes that should carry it. `skip` leaves out
+// pixels that belong to something else drawn in the same colour (the digits of an illustration).
+Coverage coverage(const QImage& image, QRgb colour, int tolerance, const gen::Glyph& glyph,
+                  const std::vector<int>& strokes, const QTransform& placement,
+                  const std::function<bool(QPointF)>& skip = {}) {
+  const QPainterPath near_strokes = ink_of(glyph, strokes, placement, 1.5);
+  const QPainterPath strokes_core = ink_of(glyph, strokes, placement, 0);
+  Coverage out;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      if (near(pixel, colour, 40)) of_colour.add(x, y);
-      if (qGray(pixel) < 215) of_ink.add(x, y);
+      const QPointF centre(x + 0.5, y + 0.5);
+      if (skip && skip(centre)) continue;
+      const bool is_colour = near(image.pixel(x, y), colour, tolerance);
+      if (is_colour) {
+        ++out.coloured;
+        if (!near_strokes.contains(centre) && !next_to_another_position(image, x, y, colour)) {
+          ++out.off_strokes;
+          out.first_off = QPoint(x, y);
+        }
+      }
+      if (strokes_core.contains(centre)) ++out.inside, out.inside_coloured += is_colour;
     }
   }
-  return {of_colour, of_ink};
+  return out;
 }
 
 TEST(ShippedPictures, DrillPicturesFitACellAndKeepAPlainBorder) {
@@ -156,12 +202,18 @@ TEST(ShippedPictures, CornerPicturesNameTheirCornersDigitAndMarkThatCorner) {
     corners.insert(corner);
     ++digits[digit];
 
-    // The marked ink lies towards its corner of the character.
-    const auto [marked, ink] = centroids(picture.image, kMarkedInk);
-    ASSERT_GT(marked.count, 4);
-    const bool left = corner == 0 || corner == 2, top = corner == 0 || corner == 1;
-    EXPECT_EQ(marked.at().x() < ink.at().x(), left);
-    EXPECT_EQ(marked.at().y() < ink.at().y(), top);
+    // The red pixels lie on the strokes of that corner's shape, read from the stroke data, and
+    // show those strokes whole.
+    const gen::Glyph& glyph = glyph_of(character);
+    const CornerStrokes found = find_corner_strokes(glyph, code->second);
+    const auto& marked = found.strokes[static_cast<std::size_t>(corner)];
+    ASSERT_TRUE(found.shaped[static_cast<std::size_t>(corner)]);
+    ASSERT_FALSE(marked.empty());
+    const Coverage red =
+        coverage(picture.image, kMarkedInk, 40, glyph, marked, cell_placement(glyph));
+    EXPECT_GT(red.coloured, 8);
+    EXPECT_EQ(red.off_strokes, 0);
+    EXPECT_GT(red.inside_coloured, red.inside / 2) << "the shape's strokes are red whole";
   }
   EXPECT_EQ(corners.size(), 4u);
   EXPECT_EQ(digits.size(), 10u) << "every digit has its pictures";
@@ -181,17 +233,63 @@ TEST(ShippedPictures, ColouredPicturesEndInTheFullCodeAndKeepTheirCornerColours)
     ASSERT_NE(code, our_codes().end()) << character << " is not in our lists";
     EXPECT_EQ(code_in_name(picture.name), code->second);
 
-    QPointF at[4];
-    for (int corner = 0; corner < 4; ++corner) {
-      const auto [colour, ink] = centroids(picture.image, kCornerColours[corner]);
-      ASSERT_GT(colour.count, 4) << "corner " << corner;
-      at[corner] = colour.at();
+    ASSERT_EQ(code->second.size(), 5u);
+    EXPECT_NE(code->second[4], '0') << "the 附角 is practised";
+
+    // Each position's colour lies on the strokes of its shape, and every position shows.
+    const gen::Glyph& glyph = glyph_of(character);
+    const CornerStrokes found = find_corner_strokes(glyph, code->second);
+    EXPECT_TRUE(found.all_shaped());
+    for (int position = 0; position < 5; ++position) {
+      SCOPED_TRACE("position " + std::to_string(position));
+      const Coverage colour =
+          coverage(picture.image, position_colour(position), 30, glyph,
+                   found.strokes[static_cast<std::size_t>(position)], cell_placement(glyph));
+      if (!found.strokes[static_cast<std::size_t>(position)].empty()) {
+        EXPECT_TRUE(found.has_stroke_of_its_own(position)) << "its colour would not show";
+        EXPECT_GT(colour.coloured, 4);
+      }
+      EXPECT_EQ(colour.off_strokes, 0);
     }
-    EXPECT_LT(at[0].x(), at[1].x());
-    EXPECT_LT(at[2].x(), at[3].x());
-    EXPECT_LT(at[0].y(), at[2].y());
-    EXPECT_LT(at[1].y(), at[3].y());
   }
+}
+
+TEST(ShippedPictures, IllustrationsColourTheStrokesOfEachPosition) {
+  // A fixed sample of the illustrations, whose characters' outlines lie beside the tests.
+  int checked = 0;
+  for (const auto& [character, glyph] : testing::extract_glyphs()) {
+    const auto code = our_codes().find(character);
+    const fs::path file = kData / "statement" / fs::u8path(character + ".bmp");
+    if (code == our_codes().end() || !fs::exists(file)) continue;
+    SCOPED_TRACE(character);
+    const QImage image(QString::fromStdString(file.string()));
+    ASSERT_FALSE(image.isNull());
+    const CornerStrokes found = find_corner_strokes(glyph, code->second);
+    // The digits' badges share the colours; only the writing grid's inside is the glyph's.
+    const QRectF grid = kStatementGrid;
+    const QPointF badges[5] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(),
+                               grid.bottomRight(), QPointF(grid.right(), grid.bottom() - 18)};
+    const auto off_glyph = [&](QPointF at) {
+      if (!grid.contains(at)) return true;
+      for (const QPointF badge : badges)
+        if (std::hypot(at.x() - badge.x(), at.y() - badge.y()) < 10) return true;
+      return false;
+    };
+    for (int position = 0; position < 5; ++position) {
+      SCOPED_TRACE("position " + std::to_string(position));
+      const auto& strokes = found.strokes[static_cast<std::size_t>(position)];
+      const Coverage colour = coverage(image, position_colour(position), 0, glyph, strokes,
+                                       statement_placement(glyph), off_glyph);
+      // Sixteen colours: an edge's blend may come out as a position's colour a pixel off; a
+      // stroke coloured for the wrong position would be dozens.
+      EXPECT_LE(colour.off_strokes, 2) << colour.first_off.x() << "," << colour.first_off.y();
+      if (strokes.empty()) EXPECT_EQ(colour.coloured, 0);
+      // A stroke of several positions is shared out; one of its own must show.
+      if (found.has_stroke_of_its_own(position)) EXPECT_GT(colour.coloured, 4);
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 60) << "the extract holds a sample of the illustrations";
 }
 
 TEST(ShippedPictures, StatementsAreCodedCharactersOfTheRightSize) {

@@ -132,7 +132,8 @@ std::array<std::size_t, 10> corner_quota(const std::vector<CodedChar>& ranked_ch
 }
 
 std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars,
-                                      const std::array<std::size_t, 10>& quota) {
+                                      const std::array<std::size_t, 10>& quota,
+                                      const Drawable& drawable) {
   std::array<std::size_t, 10> taken{};
   std::vector<CornerPick> out;
   int next_corner = kTopLeft;
@@ -142,7 +143,9 @@ std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars
     for (int step = 0; step < 4; ++step) {
       const int corner = (next_corner + step) % 4;
       const char digit = ch.code[static_cast<std::size_t>(corner)];
-      if (!is_drilled_corner(digit, corner) || taken[digit - '0'] >= quota[digit - '0']) continue;
+      if (!is_drilled_corner(digit, corner) || taken[digit - '0'] >= quota[digit - '0'] ||
+          !drawable(ch, corner))
+        continue;
       ++taken[digit - '0'];
       out.push_back({ch, corner});
       next_corner = (corner + 1) % 4;
@@ -153,14 +156,15 @@ std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars
 }
 
 std::vector<CodedChar> coloured_choice(const std::vector<CodedChar>& ranked_chars,
-                                       std::size_t count) {
+                                       std::size_t count, const Drawable& drawable) {
   std::vector<CodedChar> out;
   for (const bool with_attached : {true, false}) {
     for (const auto& ch : ranked_chars) {
       if (out.size() == count) return out;
       const bool own_corners =
           ch.code.size() == 5 && ch.code.substr(0, 4).find('0') == std::string::npos;
-      if (own_corners && (ch.code[4] != '0') == with_attached) out.push_back(ch);
+      if (own_corners && (ch.code[4] != '0') == with_attached && drawable(ch, -1))
+        out.push_back(ch);
     }
   }
   return out;

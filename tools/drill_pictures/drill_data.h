@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -73,15 +74,24 @@ std::array<std::size_t, 10> corner_quota(const std::vector<CodedChar>& ranked_ch
                                          std::size_t total, std::size_t minimum,
                                          std::size_t common = kCommonCharacters);
 
+// Whether a picture can show a character's corner (0-3), or all of its positions (-1): the
+// strokes of those shapes were found in the stroke data.
+using Drawable = std::function<bool(const CodedChar&, int corner)>;
+inline bool always_drawable(const CodedChar&, int) { return true; }
+
 // Characters with one corner each, most frequent first, up to quota[d] pictures of digit d,
-// corners taken in turn so that all four are drilled; one picture per character.
+// corners taken in turn so that all four are drilled; one picture per character, and only
+// corners that are `drawable`.
 std::vector<CornerPick> corner_choice(const std::vector<CodedChar>& ranked_chars,
-                                      const std::array<std::size_t, 10>& quota);
+                                      const std::array<std::size_t, 10>& quota,
+                                      const Drawable& drawable = always_drawable);
 
 // Characters whose four corners are all strokes of their own (no 0), most frequent first; those
-// with a 附角 (a fifth digit other than 0) come first, so the fifth digit is practised.
+// with a 附角 (a fifth digit other than 0) come first, so the fifth digit is practised. Only
+// characters whose positions are all `drawable` (asked with corner -1).
 std::vector<CodedChar> coloured_choice(const std::vector<CodedChar>& ranked_chars,
-                                       std::size_t count);
+                                       std::size_t count,
+                                       const Drawable& drawable = always_drawable);
 
 // "u" and the code point in lower-case hex: keeps file names ASCII.
 std::string code_point_tag(std::string_view utf8_char);

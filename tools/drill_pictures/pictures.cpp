@@ -1,4 +1,4 @@
-// Drawing of the drill pictures, the code illustrations and the program icon.
+// Drawing of the drill pictures, the code illustrations, the course's pictures and the icon.
 #include "tools/drill_pictures/pictures.h"
 
 #include <QFontInfo>
@@ -6,33 +6,34 @@
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QTransform>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "tools/drill_pictures/outline.h"
+
 namespace tavrel::drill_pictures {
 namespace {
 
-// Glyph outlines are taken at a large size and scaled down, so that placement is exact.
-constexpr int kGlyphPixels = 200;
+// The stroke data's em, and the height of its baseline above the em's foot.
+constexpr double kEm = 1024;
+constexpr double kEmTop = 900;
 constexpr QRgb kInk = 0xFF202428;
+constexpr QRgb kLabelInk = 0xFF707478;
+constexpr QRgb kGridFrame = 0xFFF2B9B4;
+constexpr QRgb kGridDash = 0xFFF7D4D0;
 // 96 dpi, stated so that the files do not depend on the machine's screen.
 constexpr int kDotsPerMeter = 3780;
+constexpr const char* kDigitFamily = "WenQuanYi Zen Hei";
 
-const char* family_of(Face face) {
-  return face == Face::kHei ? "WenQuanYi Zen Hei" : "AR PL UMing CN";
-}
-
-QFont face_font(Face face, int pixel_size) {
-  QFont font(QString::fromLatin1(family_of(face)));
+QFont digit_font(int pixel_size, bool bold = true) {
+  QFont font(QString::fromLatin1(kDigitFamily));
   font.setPixelSize(pixel_size);
+  font.setBold(bold);
   font.setStyleStrategy(QFont::NoFontMerging);
   return font;
 }
-
-QFont glyph_font(Face face) { return face_font(face, kGlyphPixels); }
 
 QImage blank(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
@@ -47,12 +48,91 @@ void prepare(QPainter& painter) {
   painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QPainterPath glyph_path(const QString& text, Face face) {
-  const QFont font = glyph_font(face);
-  const QFontMetricsF metrics(font);
-  for (const char32_t code_point : text.toUcs4())
-    if (!metrics.inFontUcs4(code_point))
-      throw std::runtime_error("no glyph for " + text.toStdString() + " in " + family_of(face));
+// Strokes are filled and outlined a little, so that thin ones survive the small size.
+void paint_stroke(QPainter& painter, const QPainterPath& path, QRgb colour, double weight) {
+  painter.fillPath(path, QColor::fromRgba(colour));
+  if (weight > 0)
+    painter.strokePath(
+        path, QPen(QColor::fromRgba(colour), weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+std::vector<int> all_strokes(const gen::Glyph& glyph) {
+  std::vector<int> strokes(glyph.size());
+  for (std::size_t i = 0; i < strokes.size(); ++i) strokes[i] = static_cast<int>(i);
+  return strokes;
+}
+
+bool contains(const std::vector<int>& strokes, int stroke) {
+  return std::find(strokes.begin(), strokes.end(), stroke) != strokes.end();
+}
+
+// Where each position stands, in pixels: the corners of the glyph's box, and for the 附角 the
+// right edge at the top of the lower right corner's shape.
+std::array<QPointF, 5> position_points(const gen::Glyph& glyph, const QTransform& placement,
+                                       const CornerStrokes& corners) {
+  const Bounds all = glyph_bounds(glyph);
+  std::array<QPointF, 5> points;
+  for (int position = 0; position < 4; ++position) {
+    const bool left = position == 0 || position == 2, upper = position == 0 || position == 1;
+    points[static_cast<std::size_t>(position)] =
+        placement.map(QPointF(left ? all.left : all.right, upper ? all.top : all.bottom));
+  }
+  const auto& lower_right = corners.strokes[3];
+  const double top = lower_right.empty() ? all.bottom + 0.4 * (all.top - all.bottom)
+                                         : glyph_bounds(glyph, lower_right).top;
+  points[kAttached] = placement.map(QPointF(all.right, top));
+  return points;
+}
+
+// The part of the plane nearer to `own` than to every point of `others`.
+QPolygonF nearer_to(QPointF own, const std::vector<QPointF>& others) {
+  constexpr double kFar = 10000;
+  QPolygonF cell(QRectF(-kFar, -kFar, 2 * kFar, 2 * kFar));
+  for (const QPointF other : others) {
+    const QPointF middle = (own + other) / 2, away = other - own;
+    const double length = std::hypot(away.x(), away.y());
+    if (length == 0) continue;
+    const QPointF normal = away / length, along(-normal.y(), normal.x());
+    const QPolygonF half({middle + along * kFar, middle + along * kFar - normal * kFar,
+                          middle - along * kFar - normal * kFar, middle - along * kFar});
+    cell = cell.intersected(half);
+  }
+  return cell;
+}
+
+// Paints the glyph: strokes of no position in `rest`, each position's strokes in its colour; a
+// stroke of several positions is shared out among them, each part going to the nearest.
+void paint_positions(QPainter& painter, const gen::Glyph& glyph, const QTransform& placement,
+                     const CornerStrokes& corners, QRgb rest, double weight) {
+  const auto points = position_points(glyph, placement, corners);
+  std::vector<std::vector<int>> positions_of(glyph.size());
+  for (int position = 0; position < 5; ++position)
+    for (const int stroke : corners.strokes[static_cast<std::size_t>(position)])
+      positions_of[static_cast<std::size_t>(stroke)].push_back(position);
+  for (std::size_t i = 0; i < glyph.size(); ++i)
+    if (positions_of[i].empty())
+      paint_stroke(painter, placement.map(stroke_path(glyph[i])), rest, weight);
+  for (std::size_t i = 0; i < glyph.size(); ++i) {
+    const QPainterPath path = placement.map(stroke_path(glyph[i]));
+    for (const int position : positions_of[i]) {
+      std::vector<QPointF> others;
+      for (const int other : positions_of[i])
+        if (other != position) others.push_back(points[static_cast<std::size_t>(other)]);
+      painter.save();
+      if (!others.empty())
+        painter.setClipRegion(
+            QRegion(nearer_to(points[static_cast<std::size_t>(position)], others).toPolygon()));
+      paint_stroke(painter, path, position_colour(position), weight);
+      painter.restore();
+    }
+  }
+}
+
+// The icon's 码 comes from the font: outlines taken at a large size and scaled down.
+constexpr int kGlyphPixels = 200;
+
+QPainterPath text_path(const QString& text) {
+  QFont font = digit_font(kGlyphPixels, false);
   QPainterPath path;
   path.addText(0, 0, font, text);
   return path;
@@ -70,52 +150,12 @@ QPainterPath fit(const QPainterPath& path, const QRectF& box, double max_scale) 
   return transform.map(path);
 }
 
-// A character's ink fits its box with the em square a little larger than the box, so that
-// small characters such as 一 keep their natural size.
-QPainterPath character_path(const QString& character, Face face, const QRectF& box) {
-  return fit(glyph_path(character, face), box, box.height() * 1.12 / kGlyphPixels);
-}
-
-// Ink is filled and outlined a little, so that thin strokes survive the small size.
-void paint_ink(QPainter& painter, const QPainterPath& path, QRgb colour, double weight) {
-  painter.fillPath(path, QColor::fromRgba(colour));
-  if (weight > 0)
-    painter.strokePath(
-        path, QPen(QColor::fromRgba(colour), weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-}
-
-// The point that splits the ink into its four corners, on whole pixels so that no seam shows.
-QPoint corner_split(const QPainterPath& path) {
-  const QPointF centre = path.boundingRect().center();
-  return {static_cast<int>(std::lround(centre.x())), static_cast<int>(std::lround(centre.y()))};
-}
-
-QRect corner_area(int corner, QPoint split, const QSize& size) {
-  const bool left = corner == 0 || corner == 2, top = corner == 0 || corner == 1;
-  const int x = left ? 0 : split.x(), y = top ? 0 : split.y();
-  const int right = left ? split.x() : size.width(), bottom = top ? split.y() : size.height();
-  return QRect(x, y, right - x, bottom - y);
-}
-
-void paint_corners(QPainter& painter, const QPainterPath& path, const QSize& size,
-                   const QRgb (&colours)[4], double weight) {
-  const QPoint split = corner_split(path);
-  for (int corner = 0; corner < 4; ++corner) {
-    painter.save();
-    painter.setClipRect(corner_area(corner, split, size));
-    paint_ink(painter, path, colours[corner], weight);
-    painter.restore();
-  }
-}
-
 void paint_digit(QPainter& painter, const QPointF& centre, double diameter, QChar digit,
                  QRgb fill) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor::fromRgba(fill));
   painter.drawEllipse(centre, diameter / 2, diameter / 2);
-  QFont font = face_font(Face::kHei, static_cast<int>(std::lround(diameter * 0.8)));
-  font.setBold(true);
-  painter.setFont(font);
+  painter.setFont(digit_font(static_cast<int>(std::lround(diameter * 0.8))));
   painter.setPen(QColor::fromRgba(kBackground));
   const QRectF box(centre.x() - diameter / 2, centre.y() - diameter / 2 + 0.5, diameter, diameter);
   painter.drawText(box, Qt::AlignCenter, QString(digit));
@@ -127,17 +167,10 @@ QRgb blend(QRgb from, QRgb to, double t) {
               mix(qBlue(from), qBlue(to)));
 }
 
-// Ramps from the background to every colour we draw with, so that anti-aliased edges keep
-// their shades in 8-bit pictures.
 // Sixteen colours for the illustrations: each ink, and its half tint for anti-aliased edges.
 QList<QRgb> build_palette16() {
-  const QRgb inks[] = {kInk,
-                       kCornerColours[0],
-                       kCornerColours[1],
-                       kCornerColours[2],
-                       kCornerColours[3],
-                       kSupplementColour,
-                       0xFF707478};
+  const QRgb inks[] = {kQuietInk,         kCornerColours[0], kCornerColours[1], kCornerColours[2],
+                       kCornerColours[3], kSupplementColour, 0xFF707478};
   QList<QRgb> palette{kBackground};
   for (const QRgb ink : inks) palette.push_back(ink);
   for (const QRgb ink : inks) palette.push_back(blend(kBackground, ink, 0.5));
@@ -145,6 +178,8 @@ QList<QRgb> build_palette16() {
   return palette;
 }
 
+// Ramps from the background to every colour we draw with, so that anti-aliased edges keep
+// their shades in 8-bit pictures.
 QList<QRgb> build_palette() {
   constexpr QRgb kTint = 0xFFFFE1DC, kGuide = 0xFFF2B9B4, kGuideDash = 0xFFF7D4D0;
   const QRgb ramps[][2] = {
@@ -175,128 +210,144 @@ QList<QRgb> build_palette() {
 
 }  // namespace
 
-const std::vector<StrokeForm>& stroke_forms() {
-  static const std::vector<StrokeForm> forms = {
-      {"bx_heng_a", "一", Face::kHei, 1.0, 1},    {"bx_heng_b", "一", Face::kSong, 1.0, 1},
-      {"bx_ti_a", "㇀", Face::kHei, 1.0, 1},      {"bx_wangou_a", "乚", Face::kHei, 0.9, 1},
-      {"bx_shu_a", "㇑", Face::kHei, 1.0, 2},     {"bx_shu_b", "丨", Face::kSong, 1.0, 2},
-      {"bx_shu_c", "㇑", Face::kHei, 0.62, 2},    {"bx_shu_d", "丨", Face::kSong, 0.62, 2},
-      {"bx_dian_a", "丶", Face::kHei, 1.6, 3},    {"bx_dian_b", "丶", Face::kSong, 1.6, 3},
-      {"bx_na_a", "㇏", Face::kHei, 1.0, 3},      {"bx_na_b", "㇏", Face::kSong, 1.0, 3},
-      {"bx_cha_a", "十", Face::kHei, 0.95, 4},    {"bx_cha_b", "十", Face::kSong, 0.95, 4},
-      {"bx_cha_c", "乂", Face::kHei, 0.95, 4},    {"bx_cha_d", "乂", Face::kSong, 0.95, 4},
-      {"bx_chuan_a", "扌", Face::kHei, 0.95, 5},  {"bx_chuan_b", "扌", Face::kSong, 0.95, 5},
-      {"bx_chuan_c", "丰", Face::kHei, 0.95, 5},  {"bx_chuan_d", "丰", Face::kSong, 0.95, 5},
-      {"bx_fang_a", "口", Face::kHei, 0.95, 6},   {"bx_fang_b", "口", Face::kSong, 0.95, 6},
-      {"bx_fang_c", "囗", Face::kHei, 0.95, 6},   {"bx_jiao_a", "㇕", Face::kHei, 1.0, 7},
-      {"bx_jiao_b", "㇄", Face::kHei, 1.0, 7},    {"bx_jiao_c", "㇆", Face::kHei, 1.0, 7},
-      {"bx_jiao_d", "厂", Face::kHei, 0.95, 7},   {"bx_jiao_e", "㇖", Face::kHei, 1.0, 7},
-      {"bx_ba_a", "八", Face::kHei, 0.95, 8},     {"bx_ba_b", "八", Face::kSong, 0.95, 8},
-      {"bx_ba_c", "丷", Face::kHei, 1.1, 8},      {"bx_ba_d", "人", Face::kHei, 0.95, 8},
-      {"bx_xiao_a", "小", Face::kHei, 0.95, 9},   {"bx_xiao_b", "小", Face::kSong, 0.95, 9},
-      {"bx_xiao_c", "⺌", Face::kHei, 1.0, 9},    {"bx_xiao_d", "忄", Face::kHei, 0.95, 9},
-      {"bx_pie_a", "丿", Face::kHei, 1.0, 0},     {"bx_pie_b", "丿", Face::kSong, 1.0, 0},
-      {"bx_pie_c", "㇓", Face::kHei, 1.0, 0},     {"bx_zuogou_a", "亅", Face::kHei, 1.0, 0},
-      {"bx_zuogou_b", "亅", Face::kSong, 1.0, 0}, {"bx_zuogou_c", "㇁", Face::kHei, 1.0, 0},
-  };
-  return forms;
+QRgb position_colour(int position) {
+  return position < 4 ? kCornerColours[position] : kSupplementColour;
+}
+
+QPainterPath stroke_path(const gen::Stroke& stroke) {
+  if (stroke.outline.empty()) throw std::invalid_argument("stroke without an outline");
+  QPainterPath path;
+  for (const auto& step : parse_outline(stroke.outline)) {
+    const auto& p = step.points;
+    switch (step.kind) {
+      case OutlineStep::kMove:
+        path.moveTo(p[2].x, p[2].y);
+        break;
+      case OutlineStep::kLine:
+        path.lineTo(p[2].x, p[2].y);
+        break;
+      case OutlineStep::kQuad:
+        path.quadTo(p[0].x, p[0].y, p[2].x, p[2].y);
+        break;
+      case OutlineStep::kCubic:
+        path.cubicTo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+        break;
+      case OutlineStep::kClose:
+        path.closeSubpath();
+        break;
+    }
+  }
+  return path;
+}
+
+QTransform place_glyph(const gen::Glyph& glyph, const QRectF& box, double em_share,
+                       const std::vector<int>& only) {
+  const Bounds bounds = glyph_bounds(glyph, only);
+  if (bounds.empty) throw std::invalid_argument("a glyph without strokes");
+  const double width = std::max(1.0, bounds.right - bounds.left);
+  const double height = std::max(1.0, bounds.top - bounds.bottom);
+  const double scale =
+      std::min({box.width() / width, box.height() / height, em_share * box.height() / kEm});
+  QTransform placement;
+  placement.translate(box.center().x(), box.center().y());
+  placement.scale(scale, -scale);  // the stroke data's y goes upwards
+  placement.translate(-(bounds.left + bounds.right) / 2, -(bounds.bottom + bounds.top) / 2);
+  return placement;
+}
+
+QTransform cell_placement(const gen::Glyph& glyph) {
+  return place_glyph(glyph, kCellGlyphBox, 1.12);
+}
+
+QTransform statement_placement(const gen::Glyph& glyph) {
+  return place_glyph(glyph, kStatementGlyphBox, 1.12);
 }
 
 void check_fonts() {
-  for (const Face face : {Face::kHei, Face::kSong}) {
-    const QFontInfo info(face_font(face, 20));
-    if (info.family() != QString::fromLatin1(family_of(face)))
-      throw std::runtime_error(std::string("font not installed: ") + family_of(face));
-  }
+  const QFontInfo info(digit_font(20));
+  if (info.family() != QString::fromLatin1(kDigitFamily))
+    throw std::runtime_error(std::string("font not installed: ") + kDigitFamily);
 }
 
-QImage draw_stroke_form(const StrokeForm& form) {
+QImage draw_stroke_form(const gen::Glyph& glyph, const std::vector<int>& strokes) {
   QImage image = blank(kCellWidth, kCellHeight);
   QPainter painter(&image);
   prepare(painter);
-  const QRectF box(4, 4, kCellWidth - 8, kCellHeight - 8);
-  const QPainterPath path = fit(glyph_path(QString::fromUtf8(form.glyph), form.face), box,
-                                form.size * kCellHeight / kGlyphPixels);
-  // 宋体 horizontals are hairlines at this size; they get more weight than 黑体's.
-  paint_ink(painter, path, kInk, form.face == Face::kSong ? 1.6 : 0.9);
+  // A lone dot would fill the cell; no form is drawn larger than a character twice the cell.
+  const QTransform placement = place_glyph(glyph, kCellGlyphBox, 2.0, strokes);
+  for (const int stroke : strokes)
+    paint_stroke(painter, placement.map(stroke_path(glyph.at(static_cast<std::size_t>(stroke)))),
+                 kInk, 0.6);
   return image;
 }
 
-QImage draw_corner_marked(const QString& character, int corner) {
+QImage draw_corner_marked(const gen::Glyph& glyph, const std::vector<int>& marked) {
   QImage image = blank(kCellWidth, kCellHeight);
   QPainter painter(&image);
   prepare(painter);
-  const QPainterPath path = character_path(character, Face::kHei, QRectF(5, 5, 39, 38));
-  const QPoint split = corner_split(path);
-  // A pale patch behind the corner and a bracket at its outer edge lead the eye to it; both
-  // stay clear of the picture's border so that the background around them is untouched.
-  const QRect ink = path.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2) &
-                    QRect(2, 2, kCellWidth - 4, kCellHeight - 4);
-  const QRect patch = ink & corner_area(corner, split, image.size());
-  painter.fillRect(patch, QColor::fromRgba(0xFFFFE1DC));
-  paint_ink(painter, path, kQuietInk, 0.8);
-  painter.save();
-  painter.setClipRect(corner_area(corner, split, image.size()));
-  paint_ink(painter, path, kMarkedInk, 0.9);
-  painter.restore();
-
-  const bool left = corner == 0 || corner == 2, top = corner == 0 || corner == 1;
-  const double x = left ? patch.left() + 0.5 : patch.right() + 0.5;
-  const double y = top ? patch.top() + 0.5 : patch.bottom() + 0.5;
-  const double arm = 8, dx = left ? arm : -arm, dy = top ? arm : -arm;
-  painter.setPen(
-      QPen(QColor::fromRgba(kMarkedInk), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPolyline(QPolygonF({{x + dx, y}, {x, y}, {x, y + dy}}));
+  const QTransform placement = cell_placement(glyph);
+  for (const bool marked_pass : {false, true})
+    for (const int stroke : all_strokes(glyph))
+      if (contains(marked, stroke) == marked_pass)
+        paint_stroke(painter, placement.map(stroke_path(glyph[static_cast<std::size_t>(stroke)])),
+                     marked_pass ? kMarkedInk : kQuietInk, 0.6);
   return image;
 }
 
-QImage draw_coloured_corners(const QString& character) {
+QImage draw_coloured_corners(const gen::Glyph& glyph, const CornerStrokes& corners) {
   QImage image = blank(kCellWidth, kCellHeight);
   QPainter painter(&image);
   prepare(painter);
-  const QPainterPath path = character_path(character, Face::kHei, QRectF(3, 3, 43, 42));
-  paint_corners(painter, path, image.size(), kCornerColours, 0.9);
+  paint_positions(painter, glyph, cell_placement(glyph), corners, kQuietInk, 0.6);
   return image;
 }
 
-QImage draw_statement(const QString& character, const std::string& code) {
-  QImage image = blank(kStatementWidth, kStatementHeight);
-  QPainter painter(&image);
-  prepare(painter);
+namespace {
 
-  // A square writing grid whose dashed cross is where the corners part.
-  const QRectF grid(10.5, 10.5, 76, 76);
+QImage illustration_canvas(double zoom) {
+  return blank(static_cast<int>(std::lround(kStatementWidth * zoom)),
+               static_cast<int>(std::lround(kStatementHeight * zoom)));
+}
+
+// The writing grid, whose dashed cross helps to see the corners, and the coloured glyph in it,
+// `zoom` times the illustration's size.
+void paint_grid_and_glyph(QPainter& painter, double zoom, const gen::Glyph& glyph,
+                          const CornerStrokes& corners) {
+  prepare(painter);
+  painter.scale(zoom, zoom);
+  const QRectF grid = kStatementGrid;
   const QPointF centre = grid.center();
-  const QRectF glyph_box(grid.adjusted(8, 8, -8, -8));
-  const QPainterPath path = character_path(character, Face::kSong, glyph_box);
-  const QPoint split = corner_split(path);
-  QTransform shift;
-  shift.translate(centre.x() - split.x() - 0.5, centre.y() - split.y() - 0.5);
-  const QPainterPath placed = shift.map(path);
-
-  painter.setPen(QPen(QColor::fromRgba(0xFFF2B9B4), 1));
+  painter.setPen(QPen(QColor::fromRgba(kGridFrame), 1));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(grid);
-  painter.setPen(QPen(QColor::fromRgba(0xFFF7D4D0), 1, Qt::DashLine));
+  painter.setPen(QPen(QColor::fromRgba(kGridDash), 1, Qt::DashLine));
   painter.drawLine(QPointF(grid.left(), centre.y()), QPointF(grid.right(), centre.y()));
   painter.drawLine(QPointF(centre.x(), grid.top()), QPointF(centre.x(), grid.bottom()));
+  paint_positions(painter, glyph, statement_placement(glyph), corners, kQuietInk, 0.6);
+}
 
-  paint_corners(painter, placed, image.size(), kCornerColours, 0.9);
+}  // namespace
 
-  const QPointF corners[4] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(),
-                              grid.bottomRight()};
+QImage draw_statement(const gen::Glyph& glyph, const std::string& code,
+                      const CornerStrokes& corners, double zoom) {
+  QImage image = illustration_canvas(zoom);
+  QPainter painter(&image);
+  paint_grid_and_glyph(painter, zoom, glyph, corners);
+  const QRectF grid = kStatementGrid;
+
+  const QPointF badges[4] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(),
+                             grid.bottomRight()};
   for (int corner = 0; corner < 4 && corner < static_cast<int>(code.size()); ++corner)
-    paint_digit(painter, corners[corner], 17, QChar(code[corner]), kCornerColours[corner]);
-  // The supplementary corner sits just above the bottom-right one.
+    paint_digit(painter, badges[corner], 17, QChar(code[static_cast<std::size_t>(corner)]),
+                kCornerColours[corner]);
+  // The 附角 sits just above the lower right corner.
   if (code.size() > 4)
     paint_digit(painter, QPointF(grid.right(), grid.bottom() - 18), 13, QChar(code[4]),
                 kSupplementColour);
 
-  // The full code below, each digit in its corner's colour.
-  QFont label = face_font(Face::kHei, 11);
-  QFont digits = face_font(Face::kHei, 17);
-  digits.setBold(true);
+  // The full code below, each digit in its position's colour.
+  const QFont label = digit_font(11, false);
+  const QFont digits = digit_font(17);
   const QString title = QStringLiteral("全码");
   const double label_width = QFontMetricsF(label).horizontalAdvance(title);
   const QFontMetricsF digit_metrics(digits);
@@ -305,15 +356,130 @@ QImage draw_statement(const QString& character, const std::string& code) {
   const double gap = 4, baseline = 109;
   double x = std::round((kStatementWidth - label_width - gap - digits_width) / 2);
   painter.setFont(label);
-  painter.setPen(QColor(0x70, 0x74, 0x78));
+  painter.setPen(QColor::fromRgba(kLabelInk));
   painter.drawText(QPointF(x, baseline - 1), title);
   x += label_width + gap;
   painter.setFont(digits);
   for (std::size_t i = 0; i < code.size(); ++i) {
-    painter.setPen(QColor::fromRgba(i < 4 ? kCornerColours[i] : kSupplementColour));
+    painter.setPen(QColor::fromRgba(position_colour(static_cast<int>(i))));
     painter.drawText(QPointF(x, baseline), QChar(code[i]));
     x += digit_metrics.horizontalAdvance(QChar(code[i]));
   }
+  return image;
+}
+
+QImage draw_corner_names(const gen::Glyph& glyph, const CornerStrokes& corners, double zoom) {
+  QImage image = illustration_canvas(zoom);
+  QPainter painter(&image);
+  paint_grid_and_glyph(painter, zoom, glyph, corners);
+  const QRectF grid = kStatementGrid;
+  const QPointF tags[5] = {grid.topLeft(), grid.topRight(), grid.bottomLeft(), grid.bottomRight(),
+                           QPointF(grid.right(), grid.bottom() - 20)};
+  const char* names[5] = {"左上", "右上", "左下", "右下", "附角"};
+  painter.setFont(digit_font(9));
+  for (int position = 0; position < 5; ++position) {
+    const QRectF tag(tags[position].x() - 12, tags[position].y() - 7, 24, 14);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(position_colour(position)));
+    painter.drawRoundedRect(tag, 4, 4);
+    painter.setPen(QColor::fromRgba(kBackground));
+    painter.drawText(tag, Qt::AlignCenter, QString::fromUtf8(names[position]));
+  }
+  painter.setFont(digit_font(6, false));
+  painter.setPen(QColor::fromRgba(kLabelInk));
+  painter.drawText(QRectF(0, 96, kStatementWidth, 16), Qt::AlignCenter,
+                   QStringLiteral("左上→右上→左下→右下→附角"));
+  return image;
+}
+
+QImage draw_shape_sheet(char digit, const QString& name, const std::vector<ShapeForm>& forms) {
+  constexpr int kBadge = 96, kFrame = 100;
+  QImage image = blank(kBadge + kFrame * static_cast<int>(forms.size()) + 8, 124);
+  QPainter painter(&image);
+  prepare(painter);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgba(kCornerColours[0]));
+  painter.drawEllipse(QPointF(44, 44), 32, 32);
+  painter.setPen(QColor::fromRgba(kBackground));
+  painter.setFont(digit_font(40));
+  painter.drawText(QRectF(12, 12, 64, 64), Qt::AlignCenter, QString(QChar(digit)));
+  painter.setPen(QColor::fromRgba(kInk));
+  painter.setFont(digit_font(20));
+  painter.drawText(QRectF(0, 84, 88, 30), Qt::AlignCenter, name);
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    const double left = kBadge + kFrame * static_cast<double>(i);
+    const QRectF frame(left + 6, 6, kFrame - 12, kFrame - 12);
+    painter.setPen(QPen(QColor(225, 225, 225), 1));
+    painter.setBrush(QColor(250, 250, 247));
+    painter.drawRoundedRect(frame, 8, 8);
+    const auto& form = forms[i];
+    const QTransform placement =
+        place_glyph(*form.glyph, frame.adjusted(12, 12, -12, -12), 2.0, form.strokes);
+    for (const int stroke : form.strokes)
+      paint_stroke(painter,
+                   placement.map(stroke_path(form.glyph->at(static_cast<std::size_t>(stroke)))),
+                   kInk, 0);
+    painter.setPen(QColor(90, 90, 90));
+    painter.setFont(digit_font(15, false));
+    painter.drawText(QRectF(left, kFrame - 4, kFrame, 26), Qt::AlignCenter, form.caption);
+  }
+  return image;
+}
+
+QImage draw_word_code(const std::vector<WordPart>& parts) {
+  constexpr int kCell = 92, kLeft = 16;
+  const int n = static_cast<int>(parts.size());
+  QImage image = blank(kLeft + kCell * n + 200, 178);
+  QPainter painter(&image);
+  prepare(painter);
+  const QColor taken = QColor::fromRgba(kCornerColours[0]), rest(175, 175, 175),
+               quiet(120, 120, 120);
+  std::string word_code;
+  for (int i = 0; i < n; ++i) {
+    const WordPart& part = parts[static_cast<std::size_t>(i)];
+    const double x = kLeft + kCell * i;
+    const QRectF box(x + 12, 10, kCell - 24, kCell - 24);
+    painter.setPen(QPen(QColor(190, 120, 120), 1.5));
+    painter.setBrush(QColor(252, 249, 240));
+    painter.drawRect(box);
+    const QTransform placement = place_glyph(*part.glyph, box.adjusted(7, 7, -7, -7), 1.12);
+    for (const auto& stroke : *part.glyph)
+      paint_stroke(painter, placement.map(stroke_path(stroke)), kInk, 0);
+    // The full code: the digits taken in red, the rest in grey.
+    painter.setFont(digit_font(19));
+    constexpr int kStep = 13;
+    const double left = x + (kCell - kStep * static_cast<double>(part.full.size())) / 2;
+    for (std::size_t k = 0; k < part.full.size(); ++k) {
+      painter.setPen(k < part.take ? taken : rest);
+      painter.drawText(QRectF(left + kStep * static_cast<double>(k), 84, kStep, 26),
+                       Qt::AlignCenter, QString(QChar(part.full[k])));
+    }
+    const std::string take = part.full.substr(0, part.take);
+    word_code += take;
+    painter.setPen(QPen(QColor(214, 48, 49, 120), 1.5));
+    painter.drawLine(QPointF(x + kCell / 2.0, 112), QPointF(x + kCell / 2.0, 126));
+    painter.setPen(taken);
+    painter.setFont(digit_font(22));
+    painter.drawText(QRectF(x, 126, kCell, 30), Qt::AlignCenter,
+                     take.empty() ? QStringLiteral("-") : QString::fromStdString(take));
+    if (i + 1 < n) {
+      painter.setPen(quiet);
+      painter.drawText(QRectF(x + kCell - 10, 126, 20, 30), Qt::AlignCenter, QStringLiteral("+"));
+    }
+  }
+  const double right = kLeft + kCell * n + 6;
+  painter.setPen(quiet);
+  painter.setFont(digit_font(28));
+  painter.drawText(QRectF(right, 122, 34, 36), Qt::AlignCenter, QStringLiteral("→"));
+  const QRectF result(right + 40, 118, 146, 44);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(taken);
+  painter.drawRoundedRect(result, 10, 10);
+  painter.setPen(QColor::fromRgba(kBackground));
+  painter.drawText(result, Qt::AlignCenter, QString::fromStdString(word_code));
+  painter.setPen(quiet);
+  painter.setFont(digit_font(15, false));
+  painter.drawText(QRectF(right + 40, 84, 146, 26), Qt::AlignCenter, QStringLiteral("词码"));
   return image;
 }
 
@@ -337,9 +503,7 @@ QImage draw_icon(int size) {
   painter.drawRoundedRect(body, 44, 44);
 
   const double key = 58, step = 70, left = 30, top = 30;
-  QFont digit_font = face_font(Face::kHei, 40);
-  digit_font.setBold(true);
-  painter.setFont(digit_font);
+  painter.setFont(digit_font(40));
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 3; ++column) {
       const QRectF cap(left + column * step, top + row * step, key, key);
@@ -363,8 +527,8 @@ QImage draw_icon(int size) {
   painter.drawEllipse(seal, radius, radius);
   const QRectF inside(seal.x() - radius * 0.62, seal.y() - radius * 0.62, radius * 1.24,
                       radius * 1.24);
-  paint_ink(painter, fit(glyph_path(QStringLiteral("码"), Face::kHei), inside, 1.0), 0xFFFFFFFF,
-            detailed ? 3 : 6);
+  paint_stroke(painter, fit(text_path(QStringLiteral("码")), inside, 1.0), 0xFFFFFFFF,
+               detailed ? 3 : 6);
   return image;
 }
 

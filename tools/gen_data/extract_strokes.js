@@ -1,6 +1,7 @@
-// Writes the stroke data the generator reads, one character a line, from the two npm packages:
-// character TAB stroke letters (cnchar-order, "-" when it has none) TAB medians (hanzi-writer-data),
-// strokes separated by "|", points by " ", coordinates by ",".
+// Writes the stroke data the generators read, one character a line, from the two npm packages:
+// character TAB stroke letters (cnchar-order, "-" when it has none) TAB medians TAB outlines
+// (both hanzi-writer-data). Medians: strokes separated by "|", points by " ", coordinates by ",".
+// Outlines: one SVG path a stroke (M, L, Q, C, Z in the 1024 box, y upwards), separated by "|".
 // Usage: node extract_strokes.js <hanzi-writer-data folder> <cnchar-order folder> > strokes.tsv
 'use strict';
 const fs = require('fs');
@@ -15,7 +16,8 @@ for (const file of fs.readdirSync(writerDir).sort()) {
   if (!file.endsWith('.json') || [...ch].length !== 1 || ch.codePointAt(0) < 0x3400) continue;
   const data = JSON.parse(fs.readFileSync(path.join(writerDir, file), 'utf8'));
   const medians = data.medians.map((m) => m.map((p) => p.join(',')).join(' ')).join('|');
-  lines.push(`${ch}\t${order[ch] || '-'}\t${medians}`);
+  const outlines = data.strokes.map((s) => s.replace(/\s+/g, ' ').trim()).join('|');
+  lines.push(`${ch}\t${order[ch] || '-'}\t${medians}\t${outlines}`);
 }
 lines.sort((a, b) => a.codePointAt(0) - b.codePointAt(0));
 process.stdout.write(lines.join('\n') + '\n');

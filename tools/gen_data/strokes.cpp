@@ -86,7 +86,7 @@ std::map<std::string, Glyph> read_stroke_data(std::istream& in,
   while (std::getline(in, line)) {
     if (line.empty()) continue;
     auto fields = split(line, '\t');
-    if (fields.size() != 3)
+    if (fields.size() != 3 && fields.size() != 4)
       throw std::runtime_error("stroke data: bad line: " + line.substr(0, 40));
     Glyph glyph;
     for (const auto& median : split(fields[2], '|')) {
@@ -94,6 +94,13 @@ std::map<std::string, Glyph> read_stroke_data(std::istream& in,
       for (const auto& point : split(median, ' '))
         stroke.median.push_back(parse_point(point, line));
       glyph.push_back(std::move(stroke));
+    }
+    if (fields.size() == 4) {
+      auto outlines = split(fields[3], '|');
+      if (outlines.size() != glyph.size())
+        throw std::runtime_error("stroke data: outlines do not match medians: " +
+                                 line.substr(0, 40));
+      for (std::size_t i = 0; i < glyph.size(); ++i) glyph[i].outline = std::move(outlines[i]);
     }
     const std::string& letters = fields[1];
     bool named = letters.size() == glyph.size();

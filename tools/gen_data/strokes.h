@@ -19,6 +19,7 @@ struct Point {
 struct Stroke {
   char letter = '?';
   std::vector<Point> median;
+  std::string outline;  // SVG path data (M, L, Q, C, Z) in the same units; empty when not read
 };
 
 using Glyph = std::vector<Stroke>;
@@ -27,9 +28,11 @@ using Glyph = std::vector<Stroke>;
 std::string stroke_name(char letter);
 
 // Reads the extracted stroke data, one character a line: the character (UTF-8), a tab, its stroke
-// letters ("-" when the names are missing), a tab, the medians ("x,y x,y|x,y ..."). A character
+// letters ("-" when the names are missing), a tab, the medians ("x,y x,y|x,y ..."), and
+// optionally a tab and the outlines, one a stroke, separated by "|". A character
 // whose names are missing or do not match its medians in number is returned with letters '?';
-// `without_names` receives it. Throws std::runtime_error on a malformed line.
+// `without_names` receives it. Throws std::runtime_error on a malformed line, or on outlines that
+// do not match the medians in number.
 std::map<std::string, Glyph> read_stroke_data(std::istream& in,
                                               std::vector<std::string>* without_names = nullptr);
 
