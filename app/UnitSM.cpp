@@ -8,9 +8,12 @@
 TFormSM* FormSM = nullptr;
 
 TFormSM::TFormSM(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : OnDemand(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName("TFormSM");
   setFixedSize(473, 353);
+}
+
+void TFormSM::build() {
   auto* panel = new QFrame(this);
   panel->setGeometry(0, 0, 473, 353);
   panel->setAutoFillBackground(true);
