@@ -29,7 +29,8 @@ void TFormSM::build() {
   palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
   palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
   // The selection stays visible when the panel is not the active window.
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Active, QPalette::HighlightedText));
   RichEdit1->setPalette(palette);

@@ -13,7 +13,8 @@ class Thighscore : public tavrel::OnDemand<QDialog> {
   explicit Thighscore(QWidget* parent = nullptr);
 
   tavrel::Control<QTableWidget> StringGrid1{this};
-  tavrel::Control<QPushButton> Button1{this}, Button2{this}, Button3{this};  // 清空 (hidden until F1), 关闭, 上一次成绩
+  tavrel::Control<QPushButton> Button1{this}, Button2{this},
+      Button3{this};  // 清空 (hidden until F1), 关闭, 上一次成绩
 
   // The cell text of the grid.
   QString cell(int row, int column) const;

@@ -228,7 +228,6 @@ void Tform_test::build() {
   zdqc->hide();
   build_segment_panel();
 
-
   connect(BtnStart, &QPushButton::clicked, this, guard([this] { BtnStartClick(); }));
   connect(BtnPause, &QPushButton::clicked, this, guard([this] { BtnPauseClick(); }));
   connect(SBtnfile, &QToolButton::clicked, this, guard([this] { SBtnfileClick(); }));

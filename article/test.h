@@ -16,10 +16,9 @@
 #include <set>
 #include <string>
 
+#include "app/on_demand.h"
 #include "article/tvm_format.h"
 #include "article/typing_session.h"
-
-#include "app/on_demand.h"
 
 class Tform_test : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
@@ -38,19 +37,21 @@ class Tform_test : public tavrel::OnDemand<QDialog> {
   bool conversion_accepted = false;  // the answer of TForm_change
   bool article_loaded = false;       // the box holds an article a test can start on
 
-  tavrel::Control<QLabel> Label_file{this}, Label_time{this}, Ltime{this}, LChange{this}, Lgo{this}, Label9{this};
+  tavrel::Control<QLabel> Label_file{this}, Label_time{this}, Ltime{this}, LChange{this}, Lgo{this},
+      Label9{this};
   tavrel::Control<QLabel> alread{this}, wrong{this};
   tavrel::Control<QLabel> result1{this}, Bleft{this}, bright{this};
   tavrel::Control<QLabel> Image2{this};
   tavrel::Control<QScrollArea> ScrollBox1{this};
   tavrel::Control<QTextEdit> REdit1{this};
   tavrel::Control<QPushButton> BtnStart{this}, BtnPause{this}, BitBtn1{this};
-  tavrel::Control<QToolButton> SBtnQuit{this}, SBtnHelp{this}, SBtnSetup{this}, SBtnfile{this}, key_help{this};
+  tavrel::Control<QToolButton> SBtnQuit{this}, SBtnHelp{this}, SBtnSetup{this}, SBtnfile{this},
+      key_help{this};
   tavrel::Control<QMenu> FileMenu{this};
   tavrel::Control<QAction> select_file{this}, change_file{this};
   tavrel::Control<QLineEdit> Edit_input{this};
   tavrel::Control<QProgressBar> ProgressBar1{this};
-  tavrel::Control<QFrame> zdqc{this};                // the segmentation panel, hidden except while segmenting
+  tavrel::Control<QFrame> zdqc{this};  // the segmentation panel, hidden except while segmenting
   tavrel::Control<QProgressBar> ProgressBar2{this};  // in zdqc: two steps per article line
   QTimer *Timer1, *Timer3;
 

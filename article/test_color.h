@@ -8,9 +8,8 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include "article/article_box.h"
-
 #include "app/on_demand.h"
+#include "article/article_box.h"
 
 class TForm_color : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
@@ -23,7 +22,8 @@ class TForm_color : public tavrel::OnDemand<QDialog> {
   tavrel::Control<QGroupBox> colorGroup{this};
   tavrel::ControlArray<QRadioButton, 4> choices{this};
   tavrel::Control<QTextEdit> example{this};
-  tavrel::Control<QPushButton> BitBtn5{this}, BtnDefault{this}, BitBtn_ok{this}, BitBtn_cancel{this};
+  tavrel::Control<QPushButton> BitBtn5{this}, BtnDefault{this}, BitBtn_ok{this},
+      BitBtn_cancel{this};
   tavrel::Control<QSpinBox> Edit_time{this};
 
   int selected_choice() const;

@@ -50,10 +50,11 @@ void TForm_result::build() {
   title->setAlignment(Qt::AlignCenter);
   title->setFont(tavrel::song_font(16));
   const char* rows[] = {"测试时间", "输入总数", "输错个数", "正确个数",
-                        "正 确 率", "打字速度", "击键", "码长"};
+                        "正 确 率", "打字速度", "击键",     "码长"};
   const char* names[] = {"Ltime", "Ltotal", "Lwrong", "LRight",
                          "LL",    "LRate",  "LKeys",  "LCodeLength"};
-  tavrel::Control<QLabel>* values[] = {&Ltime, &Ltotal, &Lwrong, &LRight, &LL, &LRate, &LKeys, &LCodeLength};
+  tavrel::Control<QLabel>* values[] = {&Ltime, &Ltotal, &Lwrong, &LRight,
+                                       &LL,    &LRate,  &LKeys,  &LCodeLength};
   for (int i = 0; i < 8; ++i) {
     add_label(this, QString::fromUtf8(rows[i]) + QStringLiteral("："), {60, 50 + 28 * i, 110, 24});
     *values[i] = add_label(this, QString(), {180, 50 + 28 * i, 200, 24}, names[i]);

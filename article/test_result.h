@@ -7,9 +7,8 @@
 #include <QToolButton>
 #include <string>
 
-#include "article/report.h"
-
 #include "app/on_demand.h"
+#include "article/report.h"
 
 namespace tavrel::article {
 // The last test's speed and a qualifying learner's name, read by the top-ten window.
@@ -23,8 +22,10 @@ class TForm_result : public tavrel::OnDemand<QDialog> {
  public:
   explicit TForm_result(QWidget* parent = nullptr);
 
-  tavrel::Control<QLabel> Ltime{this}, Ltotal{this}, Lwrong{this}, LRight{this}, LL{this}, LRate{this};
-  tavrel::Control<QLabel> LKeys{this}, LCodeLength{this};  // keystrokes per second, keystrokes per character typed
+  tavrel::Control<QLabel> Ltime{this}, Ltotal{this}, Lwrong{this}, LRight{this}, LL{this},
+      LRate{this};
+  tavrel::Control<QLabel> LKeys{this},
+      LCodeLength{this};  // keystrokes per second, keystrokes per character typed
   tavrel::Control<QLabel> lbSorry{this};
   tavrel::Control<QPlainTextEdit> Mresult{this};
   tavrel::Control<QToolButton> SpeedButton1{this};

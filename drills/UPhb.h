@@ -13,7 +13,8 @@ class TFPhb : public tavrel::OnDemand<QDialog> {
  public:
   explicit TFPhb(QWidget* parent = nullptr);
 
-  tavrel::Control<QLabel> L1{this}, L2{this}, L3{this}, L4{this}, L5{this}, L6{this}, L7{this}, L8{this}, L9{this}, L10{this}, L11{this}, L12{this};
+  tavrel::Control<QLabel> L1{this}, L2{this}, L3{this}, L4{this}, L5{this}, L6{this}, L7{this},
+      L8{this}, L9{this}, L10{this}, L11{this}, L12{this};
   // The label of each record, by drill kind (kind 10 is L12, kind 11 is L11).
   tavrel::ControlArray<QLabel, 12> RecordLabels{this};
   tavrel::Control<QPushButton> BitBtn2{this};  // "重新记名"

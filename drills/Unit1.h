@@ -62,11 +62,15 @@ class TForm1 : public tavrel::OnDemand<QDialog> {
   std::int64_t HistoryRow = 0;
 
   tavrel::Control<QTabWidget> TabbedNotebook2{this};
-  tavrel::Control<QFrame> Panel1{this}, Panel5{this}, Panel12{this};  // the boards: pictures, characters, words
-  tavrel::Control<QLabel> Label4{this}, Label5{this};            // the rhyme of the stroke digits
-  tavrel::Control<QToolButton> SpeedButton8{this}, SpeedButton10{this}, SpeedButton9{this};                    // basic kinds
-  tavrel::Control<QToolButton> SpeedButton12{this}, SpeedButton17{this}, SpeedButton13{this}, SpeedButton18{this};  // characters
-  tavrel::Control<QToolButton> SpeedButton4{this}, SpeedButton6{this}, SpeedButton5{this}, SpeedButton7{this}, SpeedButton2{this};  // words
+  tavrel::Control<QFrame> Panel1{this}, Panel5{this},
+      Panel12{this};                                   // the boards: pictures, characters, words
+  tavrel::Control<QLabel> Label4{this}, Label5{this};  // the rhyme of the stroke digits
+  tavrel::Control<QToolButton> SpeedButton8{this}, SpeedButton10{this},
+      SpeedButton9{this};  // basic kinds
+  tavrel::Control<QToolButton> SpeedButton12{this}, SpeedButton17{this}, SpeedButton13{this},
+      SpeedButton18{this};  // characters
+  tavrel::Control<QToolButton> SpeedButton4{this}, SpeedButton6{this}, SpeedButton5{this},
+      SpeedButton7{this}, SpeedButton2{this};         // words
   tavrel::ControlArray<QLabel, 60> Images{this};      // Image1 … Image60, tag 1
   tavrel::ControlArray<QLabel, 119> CharCells{this};  // Label6 … Label124, tag 2
   tavrel::ControlArray<QLabel, 45> WordCells{this};   // word00, Label125 … Label168, tag 3
@@ -78,9 +82,11 @@ class TForm1 : public tavrel::OnDemand<QDialog> {
   tavrel::Control<QLabel> Imagefaceclose{this}, Imagefaceopen{this};
   tavrel::Control<QLabel> Labelplay1{this}, Labelplay2{this}, Labelplay3{this}, Labelplay4{this};
   tavrel::Control<QPushButton> BitBtn1{this};  // "编码图解"
-  tavrel::Control<QToolButton> sbHelp{this}, SBtnStart{this}, SBtnPause{this}, SBtnSetup{this}, sbAbout{this}, SBtnQuit{this};
+  tavrel::Control<QToolButton> sbHelp{this}, SBtnStart{this}, SBtnPause{this}, SBtnSetup{this},
+      sbAbout{this}, SBtnQuit{this};
   tavrel::Control<QLabel> Label2{this}, Labeljifen{this}, Label3{this};
-  tavrel::Control<QLabel> Imagebike{this}, Imagecar{this}, Imageplane{this}, Imagetime{this}, Label1{this}, Image61{this};
+  tavrel::Control<QLabel> Imagebike{this}, Imagecar{this}, Imageplane{this}, Imagetime{this},
+      Label1{this}, Image61{this};
   tavrel::Control<QLabel> Labeloutput1{this};
 
   QTimer *Timer1, *Timer2, *Timer3, *Timer4, *Timertime;

@@ -16,14 +16,14 @@ class Tform_sz : public tavrel::OnDemand<QDialog> {
  public:
   explicit Tform_sz(QWidget* parent = nullptr);
 
-  tavrel::Control<QComboBox> ComboBox1{this};  // the level
-  tavrel::Control<QCheckBox> CheckBox2{this};  // no-level mode
+  tavrel::Control<QComboBox> ComboBox1{this};       // the level
+  tavrel::Control<QCheckBox> CheckBox2{this};       // no-level mode
   tavrel::Control<QToolButton> SpeedButton1{this};  // the board colour
   tavrel::Control<QCheckBox> CheckBox1{this};  // music, read by the drill window before every cue
   tavrel::Control<QCheckBox> Checkhelp{this};  // automatic hint, read by the drill window's judging
-  tavrel::Control<QComboBox> list{this};  // wrong answers before the hint
+  tavrel::Control<QComboBox> list{this};       // wrong answers before the hint
   tavrel::Control<QLabel> Label5{this};
-  tavrel::Control<QCheckBox> yxdz{this};  // fixed indicator
+  tavrel::Control<QCheckBox> yxdz{this};       // fixed indicator
   tavrel::Control<QPushButton> Button1{this};  // "确认"
 
   // The colour dialog keeps the colour it last showed or was given.

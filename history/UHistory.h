@@ -9,9 +9,8 @@
 #include <QTableWidget>
 #include <QtCharts/QChartView>
 
-#include "history/charts.h"
-
 #include "app/on_demand.h"
+#include "history/charts.h"
 
 class TFHistory : public tavrel::OnDemand<QDialog> {
   Q_OBJECT

@@ -44,7 +44,7 @@ void make_display(QLineEdit* edit) {
 
 TFHot_Sort::TFHot_Sort(QWidget* parent)
     : OnDemand(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint) {
   setObjectName("TFHot_Sort");
   setWindowTitle(QStringLiteral("成绩排行"));
   setFont(tavrel::song_font(12));

@@ -55,7 +55,7 @@ QPlainTextEdit* note(const char* const (&lines)[N]) {
 
 TFhelp::TFhelp(QWidget* parent)
     : OnDemand(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint) {
   setObjectName("TFhelp");
   setWindowTitle(QStringLiteral("说明"));
   setFont(tavrel::song_font(12));

@@ -7,9 +7,8 @@
 #include <array>
 #include <string>
 
-#include "warmup/warmup_game.h"
-
 #include "app/on_demand.h"
+#include "warmup/warmup_game.h"
 
 class QAbstractButton;
 class QAction;
@@ -32,21 +31,23 @@ class TFHot : public tavrel::OnDemand<QDialog> {
   const tavrel::warmup::WarmupGame& game() const { return game_; }
 
   tavrel::Control<QMenuBar> MainMenu1{this};
-  tavrel::Control<QAction> Nclass{this}, Nintere{this}, N11{this}, N12{this}, N13{this}, N14{this}, N15{this}, N2{this}, N6{this}, N8{this};
+  tavrel::Control<QAction> Nclass{this}, Nintere{this}, N11{this}, N12{this}, N13{this}, N14{this},
+      N15{this}, N2{this}, N6{this}, N8{this};
 
   QWidget* Pintere;  // the fun panel
   tavrel::Control<QToolButton> start{this};
   tavrel::Control<QLabel> s1{this}, s2{this}, s3{this}, t1{this}, t2{this}, t3{this};
-  QWidget* Panel3;  // the board with the sixteen holes
-  tavrel::Control<QLabel> mark{this};     // the rabbit
+  QWidget* Panel3;                     // the board with the sixteen holes
+  tavrel::Control<QLabel> mark{this};  // the rabbit
 
-  QWidget* Pclass;  // the classic panel, lying on the fun panel
-  tavrel::Control<QLabel> Image1{this};   // its background
+  QWidget* Pclass;                       // the classic panel, lying on the fun panel
+  tavrel::Control<QLabel> Image1{this};  // its background
   tavrel::Control<QToolButton> startclass{this};
   tavrel::Control<QLabel> sc1{this}, sc2{this}, sc3{this}, Tc1{this}, Tc2{this}, Tc3{this};
   tavrel::Control<QLabel> I1{this}, I2{this}, I3{this}, I4{this}, I5{this}, I6{this};
   tavrel::Control<QLineEdit> input{this};
-  tavrel::Control<QAbstractButton> k0{this}, k1{this}, k2{this}, k3{this}, k4{this}, k5{this}, k6{this}, k7{this}, k8{this}, k9{this}, kk{this};
+  tavrel::Control<QAbstractButton> k0{this}, k1{this}, k2{this}, k3{this}, k4{this}, k5{this},
+      k6{this}, k7{this}, k8{this}, k9{this}, kk{this};
 
   // The thousands place of each score display, shown only from 1000 hits on.
   tavrel::Control<QLabel> s0{this}, sc0{this};
