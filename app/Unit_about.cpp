@@ -50,13 +50,16 @@ QPixmap draw_logo() {
 
 }  // namespace
 
-TAbout::TAbout(QWidget* parent) : QDialog(parent) {
+TAbout::TAbout(QWidget* parent) : OnDemand(parent) {
   setObjectName("TAbout");
   setWindowTitle(QStringLiteral("关于系统"));
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setFixedSize(383, 248);
   setFont(tavrel::song_font(12));
+  tavrel::centre_on_screen(*this);
+}
 
+void TAbout::build() {
   add_line(this, QStringLiteral("Tavrel码输入法教学训练软件"), 10, 34, tavrel::song_font(24));
   add_line(this, QStringLiteral("产品：Tavrel码字词训练与文章练习"), 48, 18, font());
   add_line(this, QStringLiteral("版本：1.0（Linux 版）"), 66, 18, font());
@@ -83,7 +86,6 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
   BitBtn1->setGeometry(154, 212, 75, 27);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
   qApp->installEventFilter(this);
-  tavrel::centre_on_screen(*this);
 }
 
 void TAbout::Image1Click() { tavrel::platform().shell_open(this, QString::fromUtf8(kMakerPage)); }

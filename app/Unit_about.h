@@ -5,20 +5,23 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/on_demand.h"
+
 class QKeyEvent;
 
-class TAbout : public QDialog {
+class TAbout : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TAbout(QWidget* parent = nullptr);
 
-  QLabel* Image1;  // the logo, also a link to the maker's page
-  QPushButton* BitBtn1;
+  tavrel::Control<QLabel> Image1{this};  // the logo, also a link to the maker's page
+  tavrel::Control<QPushButton> BitBtn1{this};
 
  public slots:
   void Image1Click();
 
  protected:
+  void build() override;
   // Sees every key before the focused control does.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void FormKeyDown(QKeyEvent& event);

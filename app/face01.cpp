@@ -35,7 +35,7 @@ Tpreface01::Tpreface01(QWidget* parent)
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(0, 0, 1002, 712);
-  Image1->setPixmap(QPixmap(kBackground));
+  Image1->setPixmap(QPixmap(kBackground, "JPG"));  // by name: no other image plug-in is loaded
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
 

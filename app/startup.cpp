@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -100,7 +101,9 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 }
 
 int run_program(QApplication& app) {
-  app.setWindowIcon(QIcon(QStringLiteral(":/images/tavrel.png")));
+  // The 48-pixel icon read as PNG by name: a format guessed from the content loads every image
+  // plug-in, and the 256-pixel picture costs as much to decode as the launcher's background.
+  app.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/tavrel_48.png"), "PNG")));
   history::set_history_file(history::history_path(
       program_dir_from(QCoreApplication::applicationFilePath().toStdString())));
   create_windows();

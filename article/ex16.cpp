@@ -22,14 +22,16 @@ std::filesystem::path record_file() { return tavrel::resolve_path("files\\record
 
 }  // namespace
 
-Thighscore::Thighscore(QWidget* parent) : QDialog(parent) {
+Thighscore::Thighscore(QWidget* parent) : OnDemand(parent) {
   setObjectName("Thighscore");
   setWindowTitle(QStringLiteral("前十名英雄榜"));
   setFixedSize(360, 330);
   QFont font = tavrel::song_font(12);
   font.setPointSize(9);
   setFont(font);
+}
 
+void Thighscore::build() {
   StringGrid1 = new QTableWidget(11, 3, this);
   StringGrid1->setObjectName("StringGrid1");
   StringGrid1->setGeometry(0, 0, 250, 330);

@@ -5,13 +5,16 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-class Thighscore : public QDialog {
+#include "platform/on_demand.h"
+
+class Thighscore : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit Thighscore(QWidget* parent = nullptr);
 
-  QTableWidget* StringGrid1;
-  QPushButton *Button1, *Button2, *Button3;  // 清空 (hidden until F1), 关闭, 上一次成绩
+  tavrel::Control<QTableWidget> StringGrid1{this};
+  tavrel::Control<QPushButton> Button1{this}, Button2{this},
+      Button3{this};  // 清空 (hidden until F1), 关闭, 上一次成绩
 
   // The cell text of the grid.
   QString cell(int row, int column) const;
@@ -23,6 +26,7 @@ class Thighscore : public QDialog {
   void Button3Click();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

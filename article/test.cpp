@@ -107,12 +107,17 @@ class WorkingDirBack {
 
 }  // namespace
 
-Tform_test::Tform_test(QWidget* parent) : QDialog(parent), session(tavrel::two) {
+Tform_test::Tform_test(QWidget* parent) : OnDemand(parent), session(tavrel::two) {
   setObjectName("Tform_test");
   setWindowTitle(QStringLiteral("Tavrel码文章练习"));
   setFixedSize(820, 640);
   setFont(tavrel::song_font(14));
-  build_controls();
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  Timer3 = new QTimer(this);
+  Timer3->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, guard([this] { Timer1Timer(); }));
+  connect(Timer3, &QTimer::timeout, this, guard([this] { Timer3Timer(); }));
   session.on_article_end = [this] { article_end(); };
   session.on_scroll = [this](int pixels) {
     QScrollBar* bar = ScrollBox1->verticalScrollBar();
@@ -120,7 +125,7 @@ Tform_test::Tform_test(QWidget* parent) : QDialog(parent), session(tavrel::two) 
   };
 }
 
-void Tform_test::build_controls() {
+void Tform_test::build() {
   label(this, QStringLiteral("练习文章:"), {20, 10, 80, 24});
   Label_file = label(this, QStringLiteral("缺省文章"), {100, 10, 240, 24}, "Label_file");
   label(this, QStringLiteral("练习时间:"), {350, 10, 80, 24});
@@ -223,11 +228,6 @@ void Tform_test::build_controls() {
   zdqc->hide();
   build_segment_panel();
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
-  Timer3 = new QTimer(this);
-  Timer3->setInterval(1000);
-
   connect(BtnStart, &QPushButton::clicked, this, guard([this] { BtnStartClick(); }));
   connect(BtnPause, &QPushButton::clicked, this, guard([this] { BtnPauseClick(); }));
   connect(SBtnfile, &QToolButton::clicked, this, guard([this] { SBtnfileClick(); }));
@@ -241,8 +241,6 @@ void Tform_test::build_controls() {
   // The code field's digits are the session's code, also between keys (a clock tick redraws it).
   connect(Edit_input, &QLineEdit::textChanged, this,
           [this](const QString& text) { session.code = text.toStdString(); });
-  connect(Timer1, &QTimer::timeout, this, guard([this] { Timer1Timer(); }));
-  connect(Timer3, &QTimer::timeout, this, guard([this] { Timer3Timer(); }));
 }
 
 // ---- Loading and conversion ----

@@ -18,8 +18,9 @@
 
 #include "article/tvm_format.h"
 #include "article/typing_session.h"
+#include "platform/on_demand.h"
 
-class Tform_test : public QDialog {
+class Tform_test : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
   Q_PROPERTY(QByteArray program_dir MEMBER program_dir)
 
@@ -36,20 +37,22 @@ class Tform_test : public QDialog {
   bool conversion_accepted = false;  // the answer of TForm_change
   bool article_loaded = false;       // the box holds an article a test can start on
 
-  QLabel *Label_file, *Label_time, *Ltime, *LChange, *Lgo, *Label9;
-  QLabel *alread, *wrong;
-  QLabel *result1, *Bleft, *bright;
-  QLabel* Image2;
-  QScrollArea* ScrollBox1;
-  QTextEdit* REdit1;
-  QPushButton *BtnStart, *BtnPause, *BitBtn1;
-  QToolButton *SBtnQuit, *SBtnHelp, *SBtnSetup, *SBtnfile, *key_help;
-  QMenu* FileMenu;
-  QAction *select_file, *change_file;
-  QLineEdit* Edit_input;
-  QProgressBar* ProgressBar1;
-  QFrame* zdqc;                // the segmentation panel, hidden except while segmenting
-  QProgressBar* ProgressBar2;  // in zdqc: two steps per article line
+  tavrel::Control<QLabel> Label_file{this}, Label_time{this}, Ltime{this}, LChange{this}, Lgo{this},
+      Label9{this};
+  tavrel::Control<QLabel> alread{this}, wrong{this};
+  tavrel::Control<QLabel> result1{this}, Bleft{this}, bright{this};
+  tavrel::Control<QLabel> Image2{this};
+  tavrel::Control<QScrollArea> ScrollBox1{this};
+  tavrel::Control<QTextEdit> REdit1{this};
+  tavrel::Control<QPushButton> BtnStart{this}, BtnPause{this}, BitBtn1{this};
+  tavrel::Control<QToolButton> SBtnQuit{this}, SBtnHelp{this}, SBtnSetup{this}, SBtnfile{this},
+      key_help{this};
+  tavrel::Control<QMenu> FileMenu{this};
+  tavrel::Control<QAction> select_file{this}, change_file{this};
+  tavrel::Control<QLineEdit> Edit_input{this};
+  tavrel::Control<QProgressBar> ProgressBar1{this};
+  tavrel::Control<QFrame> zdqc{this};  // the segmentation panel, hidden except while segmenting
+  tavrel::Control<QProgressBar> ProgressBar2{this};  // in zdqc: two steps per article line
   QTimer *Timer1, *Timer3;
 
   // Load into the box: the file's lines, the box sized to them.
@@ -74,13 +77,13 @@ class Tform_test : public QDialog {
   void FormClose();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void build_controls();
   void build_segment_panel();
   bool FormKeyPress(QKeyEvent* event);
   void article_end();

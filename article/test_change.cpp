@@ -7,12 +7,14 @@
 
 TForm_change* Form_change = nullptr;
 
-TForm_change::TForm_change(QWidget* parent) : QDialog(parent) {
+TForm_change::TForm_change(QWidget* parent) : OnDemand(parent) {
   setObjectName("TForm_change");
   setWindowTitle(QStringLiteral("转换完毕"));
   setFixedSize(340, 170);
   setFont(tavrel::song_font(14));
+}
 
+void TForm_change::build() {
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   Label1->setFont(tavrel::song_font(19));

@@ -5,19 +5,24 @@
 #include <QLabel>
 #include <QPushButton>
 
-class TForm_change : public QDialog {
+#include "platform/on_demand.h"
+
+class TForm_change : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TForm_change(QWidget* parent = nullptr);
 
-  QLabel* Label1;  // "共包含" + count + "个汉字"
-  QLabel* Label2;
-  QPushButton* BitBtnok;
-  QPushButton* BitBtn1;
+  tavrel::Control<QLabel> Label1{this};  // "共包含" + count + "个汉字"
+  tavrel::Control<QLabel> Label2{this};
+  tavrel::Control<QPushButton> BitBtnok{this};
+  tavrel::Control<QPushButton> BitBtn1{this};
 
  public slots:
   void BitBtnokClick();
   void BitBtn1Click();
+
+ protected:
+  void build() override;
 };
 
 extern TForm_change* Form_change;

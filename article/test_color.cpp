@@ -43,12 +43,14 @@ void colour_sample(QTextEdit* sample, int from, int count, Colour colour) {
 
 }  // namespace
 
-TForm_color::TForm_color(QWidget* parent) : QDialog(parent) {
+TForm_color::TForm_color(QWidget* parent) : OnDemand(parent) {
   setObjectName("TForm_color");
   setWindowTitle(QStringLiteral("设置"));
   setFixedSize(460, 300);
   setFont(tavrel::song_font(14));
+}
 
+void TForm_color::build() {
   colorGroup = new QGroupBox(QStringLiteral("选项"), this);
   colorGroup->setObjectName("colorGroup");
   colorGroup->setGeometry(16, 12, 130, 170);

@@ -9,8 +9,9 @@
 #include <QTextEdit>
 
 #include "article/article_box.h"
+#include "platform/on_demand.h"
 
-class TForm_color : public QDialog {
+class TForm_color : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   // The choices of colorGroup, in their order.
@@ -18,11 +19,12 @@ class TForm_color : public QDialog {
 
   explicit TForm_color(QWidget* parent = nullptr);
 
-  QGroupBox* colorGroup;
-  QRadioButton* choices[4];
-  QTextEdit* example;
-  QPushButton *BitBtn5, *BtnDefault, *BitBtn_ok, *BitBtn_cancel;
-  QSpinBox* Edit_time;
+  tavrel::Control<QGroupBox> colorGroup{this};
+  tavrel::ControlArray<QRadioButton, 4> choices{this};
+  tavrel::Control<QTextEdit> example{this};
+  tavrel::Control<QPushButton> BitBtn5{this}, BtnDefault{this}, BitBtn_ok{this},
+      BitBtn_cancel{this};
+  tavrel::Control<QSpinBox> Edit_time{this};
 
   int selected_choice() const;
   // The minutes Edit_time stands for: an empty or non-numeric entry is 1, the rest within 1-120.
@@ -35,6 +37,7 @@ class TForm_color : public QDialog {
   void BitBtn_okClick();
 
  protected:
+  void build() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

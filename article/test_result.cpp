@@ -37,20 +37,24 @@ QLabel* add_label(QWidget* parent, const QString& text, QRect place, const char*
 
 }  // namespace
 
-TForm_result::TForm_result(QWidget* parent) : QDialog(parent) {
+TForm_result::TForm_result(QWidget* parent) : OnDemand(parent) {
   setObjectName("TForm_result");
   setWindowTitle(QStringLiteral("测试报告"));
   setFixedSize(420, 526);
   setFont(tavrel::song_font(12));
+  FormCreate();
+}
 
+void TForm_result::build() {
   auto* title = add_label(this, QStringLiteral("测试结果报告"), {0, 10, 420, 30});
   title->setAlignment(Qt::AlignCenter);
   title->setFont(tavrel::song_font(16));
   const char* rows[] = {"测试时间", "输入总数", "输错个数", "正确个数",
-                        "正 确 率", "打字速度", "击键", "码长"};
+                        "正 确 率", "打字速度", "击键",     "码长"};
   const char* names[] = {"Ltime", "Ltotal", "Lwrong", "LRight",
                          "LL",    "LRate",  "LKeys",  "LCodeLength"};
-  QLabel** values[] = {&Ltime, &Ltotal, &Lwrong, &LRight, &LL, &LRate, &LKeys, &LCodeLength};
+  tavrel::Control<QLabel>* values[] = {&Ltime, &Ltotal, &Lwrong, &LRight,
+                                       &LL,    &LRate,  &LKeys,  &LCodeLength};
   for (int i = 0; i < 8; ++i) {
     add_label(this, QString::fromUtf8(rows[i]) + QStringLiteral("："), {60, 50 + 28 * i, 110, 24});
     *values[i] = add_label(this, QString(), {180, 50 + 28 * i, 200, 24}, names[i]);
@@ -74,7 +78,6 @@ TForm_result::TForm_result(QWidget* parent) : QDialog(parent) {
   SpeedButton1->setGeometry(160, 476, 100, 32);
   connect(SpeedButton1, &QToolButton::clicked, this,
           tavrel::guard([this] { SpeedButton1Click(); }));
-  FormCreate();
 }
 
 void TForm_result::FormCreate() { review_only = false; }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "article/report.h"
+#include "platform/on_demand.h"
 
 namespace tavrel::article {
 // The last test's speed and a qualifying learner's name, read by the top-ten window.
@@ -16,16 +17,18 @@ extern std::string pending_name;  // GBK, at most 16 bytes
 extern bool entry_pending;
 }  // namespace tavrel::article
 
-class TForm_result : public QDialog {
+class TForm_result : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TForm_result(QWidget* parent = nullptr);
 
-  QLabel *Ltime, *Ltotal, *Lwrong, *LRight, *LL, *LRate;
-  QLabel *LKeys, *LCodeLength;  // keystrokes per second, keystrokes per character typed
-  QLabel* lbSorry;
-  QPlainTextEdit* Mresult;
-  QToolButton* SpeedButton1;
+  tavrel::Control<QLabel> Ltime{this}, Ltotal{this}, Lwrong{this}, LRight{this}, LL{this},
+      LRate{this};
+  tavrel::Control<QLabel> LKeys{this},
+      LCodeLength{this};  // keystrokes per second, keystrokes per character typed
+  tavrel::Control<QLabel> lbSorry{this};
+  tavrel::Control<QPlainTextEdit> Mresult{this};
+  tavrel::Control<QToolButton> SpeedButton1{this};
   bool review_only = false;  // shows the last values unchanged
 
  public slots:
@@ -36,6 +39,7 @@ class TForm_result : public QDialog {
   void append_next_code();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

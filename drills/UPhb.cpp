@@ -45,12 +45,19 @@ class RecordLabel : public QLabel {
 
 }  // namespace
 
-TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
+// The groups of 3, 4 and 5 records end where the buttons begin; the window's height follows.
+constexpr int kGroupsTop = 36, kButtonsTop = kGroupsTop + (30 + 26 * 3 + 8) + (30 + 26 * 4 + 8) +
+                                             (30 + 26 * 5 + 8) + 8;
+
+TFPhb::TFPhb(QWidget* parent) : OnDemand(parent) {
   setObjectName("TFPhb");
   setWindowTitle(QStringLiteral("记录保持者名单"));
-  setFixedSize(380, 520);
   setFont(tavrel::song_font(16));
+  setFixedSize(380, kButtonsTop + 42);
+  tavrel::centre_on_screen(*this);
+}
 
+void TFPhb::build() {
   // Over the name fields and the right-aligned speed fields of the records.
   auto* name_caption = new QLabel(QStringLiteral("姓名"), this);
   set_text_colour(name_caption, kMaroon);
@@ -63,7 +70,7 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
   struct Row {
     const char* caption;
     int kind;
-    QLabel** label;
+    tavrel::Control<QLabel>* label;
     const char* name;
   };
   struct Group {
@@ -84,7 +91,7 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
         {"多字词", 11, &L11, "L11"},
         {"一键词", 10, &L12, "L12"}}},
   };
-  int top = 36;
+  int top = kGroupsTop;
   for (const Group& group : groups) {
     const int height = 30 + 26 * static_cast<int>(group.rows.size());
     auto* box = new QGroupBox(QString::fromUtf8(group.caption), this);
@@ -108,16 +115,14 @@ TFPhb::TFPhb(QWidget* parent) : QDialog(parent) {
 
   BitBtn2 = new QPushButton(QStringLiteral("重新记名"), this);
   BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setGeometry(70, top + 8, 100, 30);
+  BitBtn2->setGeometry(70, kButtonsTop, 100, 30);
   BitBtn2->setAutoDefault(false);
   BitBtn1 = new QPushButton(QStringLiteral("关闭"), this);
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setGeometry(210, top + 8, 100, 30);
+  BitBtn1->setGeometry(210, kButtonsTop, 100, 30);
   BitBtn1->setAutoDefault(false);
-  setFixedSize(380, top + 50);
   connect(BitBtn2, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn2Click(); }));
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
-  tavrel::centre_on_screen(*this);
 }
 
 void TFPhb::showEvent(QShowEvent* event) {

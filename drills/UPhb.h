@@ -6,16 +6,19 @@
 #include <QPushButton>
 #include <array>
 
-class TFPhb : public QDialog {
+#include "platform/on_demand.h"
+
+class TFPhb : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFPhb(QWidget* parent = nullptr);
 
-  QLabel *L1, *L2, *L3, *L4, *L5, *L6, *L7, *L8, *L9, *L10, *L11, *L12;
+  tavrel::Control<QLabel> L1{this}, L2{this}, L3{this}, L4{this}, L5{this}, L6{this}, L7{this},
+      L8{this}, L9{this}, L10{this}, L11{this}, L12{this};
   // The label of each record, by drill kind (kind 10 is L12, kind 11 is L11).
-  std::array<QLabel*, 12> RecordLabels;
-  QPushButton* BitBtn2;  // "重新记名"
-  QPushButton* BitBtn1;  // "关闭"
+  tavrel::ControlArray<QLabel, 12> RecordLabels{this};
+  tavrel::Control<QPushButton> BitBtn2{this};  // "重新记名"
+  tavrel::Control<QPushButton> BitBtn1{this};  // "关闭"
 
  public slots:
   void FormShow();
@@ -23,6 +26,7 @@ class TFPhb : public QDialog {
   void BitBtn1Click();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -41,12 +41,15 @@ QPixmap draw_cup() {
 
 }  // namespace
 
-TFPhbin::TFPhbin(QWidget* parent) : QDialog(parent) {
+TFPhbin::TFPhbin(QWidget* parent) : OnDemand(parent) {
   setObjectName("TFPhbin");
   setWindowTitle(QStringLiteral("提示"));
   setFixedSize(330, 150);
   setFont(tavrel::song_font(15));
+  tavrel::centre_on_screen(*this);
+}
 
+void TFPhbin::build() {
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(12, 10, 57, 57);
@@ -70,7 +73,6 @@ TFPhbin::TFPhbin(QWidget* parent) : QDialog(parent) {
   BitBtn1->setGeometry(125, 114, 80, 28);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
-  tavrel::centre_on_screen(*this);
 }
 
 void TFPhbin::showEvent(QShowEvent* event) {

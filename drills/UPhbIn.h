@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <string>
 
-class TFPhbin : public QDialog {
+#include "platform/on_demand.h"
+
+class TFPhbin : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFPhbin(QWidget* parent = nullptr);
@@ -15,11 +17,11 @@ class TFPhbin : public QDialog {
   int RecordKind = 0;       // the drill kind of the run
   std::string RecordSpeed;  // the speed as shown, right-aligned once saved
 
-  QLabel* Image1;
-  QLabel* Label1;
-  QLabel* Label3;
-  QLineEdit* Edit1;
-  QPushButton* BitBtn1;  // "确定"
+  tavrel::Control<QLabel> Image1{this};
+  tavrel::Control<QLabel> Label1{this};
+  tavrel::Control<QLabel> Label3{this};
+  tavrel::Control<QLineEdit> Edit1{this};
+  tavrel::Control<QPushButton> BitBtn1{this};  // "确定"
 
   // Writes record `kind` from the typed name and RecordSpeed.
   void SaveRecord(int kind);
@@ -29,6 +31,7 @@ class TFPhbin : public QDialog {
   void BitBtn1Click();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
 };
 

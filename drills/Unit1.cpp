@@ -61,12 +61,41 @@ QLabel* make_picture(QWidget* parent, const char* name, QRect place, const QPixm
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QDialog(parent) {
+TForm1::TForm1(QWidget* parent) : OnDemand(parent) {
   setObjectName("TForm1");
   setWindowTitle(u8("字词训练窗口"));
   setFixedSize(843, 620);
   setFont(tavrel::song_font(12));
 
+  auto make_timer = [this](const char* name, int interval, void (TForm1::*handler)()) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    connect(timer, &QTimer::timeout, this, tavrel::guard([this, handler] { (this->*handler)(); }));
+    return timer;
+  };
+  Timer1 = make_timer("Timer1", 1200, &TForm1::Timer1Timer);
+  Timer2 = make_timer("Timer2", 100, &TForm1::Timer2Timer);
+  Timer3 = make_timer("Timer3", 1000, &TForm1::Timer3Timer);
+  Timer4 = make_timer("Timer4", 200, &TForm1::Timer4Timer);
+  Timertime = make_timer("Timertime", 1000, &TForm1::TimertimeTimer);
+
+  codes_[0].resize(Images.size());
+  codes_[1].resize(CharCells.size());
+  codes_[2].resize(WordCells.size());
+  for (int f = 0; f < 3; ++f) texts_[f].resize(codes_[f].size());
+
+  // Creation: the defaults of the run (the controls take theirs when they are built).
+  LevelStep = 1;
+  LevelName = u8("初级能手");
+  SpeedRunning = false;
+  HintAfter = 2;
+  HelpLists.characters.clear();
+  HelpLists.words.clear();
+  tavrel::centre_on_screen(*this);
+}
+
+void TForm1::build() {
   build_pages();
   build_side_panel();
 
@@ -92,36 +121,12 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
   Gauge1 = make_gauge("Gauge1", 3);
   Gauge2 = make_gauge("Gauge2", 11);
 
-  auto make_timer = [this](const char* name, int interval, void (TForm1::*handler)()) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    connect(timer, &QTimer::timeout, this, tavrel::guard([this, handler] { (this->*handler)(); }));
-    return timer;
-  };
-  Timer1 = make_timer("Timer1", 1200, &TForm1::Timer1Timer);
-  Timer2 = make_timer("Timer2", 100, &TForm1::Timer2Timer);
-  Timer3 = make_timer("Timer3", 1000, &TForm1::Timer3Timer);
-  Timer4 = make_timer("Timer4", 200, &TForm1::Timer4Timer);
-  Timertime = make_timer("Timertime", 1000, &TForm1::TimertimeTimer);
-
-  codes_[0].resize(Images.size());
-  codes_[1].resize(CharCells.size());
-  codes_[2].resize(WordCells.size());
-  for (int f = 0; f < 3; ++f) texts_[f].resize(codes_[f].size());
-
-  // Creation: the defaults of the run and the first page.
-  LevelStep = 1;
-  LevelName = u8("初级能手");
-  SpeedRunning = false;
-  HintAfter = 2;
+  // The controls' states at creation: the first page, nothing typed.
   SBtnPause->setEnabled(false);
   TabbedNotebook2->setCurrentIndex(0);
   Editinput->clear();
   Editinput2->clear();
   Labeloutput1->setFixedWidth(1000);
-  HelpLists.characters.clear();
-  HelpLists.words.clear();
   connect(TabbedNotebook2, &QTabWidget::currentChanged, this,
           tavrel::guard([this] { TabbedNotebook2Click(); }));
   // A click on the tab already shown is a tab change too: it abandons a run.
@@ -129,7 +134,6 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     if (index == TabbedNotebook2->currentIndex())
       tavrel::guarded([this] { TabbedNotebook2Click(); });
   });
-  tavrel::centre_on_screen(*this);
 }
 
 void TForm1::build_pages() {

@@ -18,8 +18,9 @@
 
 #include "drills/drill_kinds.h"
 #include "drills/item_sources.h"
+#include "platform/on_demand.h"
 
-class TForm1 : public QDialog {
+class TForm1 : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
   Q_PROPERTY(QByteArray ProgramDir MEMBER ProgramDir)
 
@@ -60,27 +61,33 @@ class TForm1 : public QDialog {
   int HintCell = -1;  // the cell help was last asked for, counted once
   std::int64_t HistoryRow = 0;
 
-  QTabWidget* TabbedNotebook2;
-  QFrame *Panel1, *Panel5, *Panel12;  // the boards: pictures, characters, words
-  QLabel *Label4, *Label5;            // the rhyme of the stroke digits
-  QToolButton *SpeedButton8, *SpeedButton10, *SpeedButton9;                    // basic kinds
-  QToolButton *SpeedButton12, *SpeedButton17, *SpeedButton13, *SpeedButton18;  // characters
-  QToolButton *SpeedButton4, *SpeedButton6, *SpeedButton5, *SpeedButton7, *SpeedButton2;  // words
-  std::array<QLabel*, 60> Images;      // Image1 … Image60, tag 1
-  std::array<QLabel*, 119> CharCells;  // Label6 … Label124, tag 2
-  std::array<QLabel*, 45> WordCells;   // word00, Label125 … Label168, tag 3
-  QLineEdit *Labelhint1, *Editinput, *Editinput2;
-  QLabel* Image71;  // marker of the current picture
+  tavrel::Control<QTabWidget> TabbedNotebook2{this};
+  tavrel::Control<QFrame> Panel1{this}, Panel5{this},
+      Panel12{this};                                   // the boards: pictures, characters, words
+  tavrel::Control<QLabel> Label4{this}, Label5{this};  // the rhyme of the stroke digits
+  tavrel::Control<QToolButton> SpeedButton8{this}, SpeedButton10{this},
+      SpeedButton9{this};  // basic kinds
+  tavrel::Control<QToolButton> SpeedButton12{this}, SpeedButton17{this}, SpeedButton13{this},
+      SpeedButton18{this};  // characters
+  tavrel::Control<QToolButton> SpeedButton4{this}, SpeedButton6{this}, SpeedButton5{this},
+      SpeedButton7{this}, SpeedButton2{this};         // words
+  tavrel::ControlArray<QLabel, 60> Images{this};      // Image1 … Image60, tag 1
+  tavrel::ControlArray<QLabel, 119> CharCells{this};  // Label6 … Label124, tag 2
+  tavrel::ControlArray<QLabel, 45> WordCells{this};   // word00, Label125 … Label168, tag 3
+  tavrel::Control<QLineEdit> Labelhint1{this}, Editinput{this}, Editinput2{this};
+  tavrel::Control<QLabel> Image71{this};  // marker of the current picture
 
-  QProgressBar *Gauge1, *Gauge2;
-  QFrame *Panel7, *Panelmilti, *Panel13, *Panel3;
-  QLabel *Imagefaceclose, *Imagefaceopen;
-  QLabel *Labelplay1, *Labelplay2, *Labelplay3, *Labelplay4;
-  QPushButton* BitBtn1;  // "编码图解"
-  QToolButton *sbHelp, *SBtnStart, *SBtnPause, *SBtnSetup, *sbAbout, *SBtnQuit;
-  QLabel *Label2, *Labeljifen, *Label3;
-  QLabel *Imagebike, *Imagecar, *Imageplane, *Imagetime, *Label1, *Image61;
-  QLabel* Labeloutput1;
+  tavrel::Control<QProgressBar> Gauge1{this}, Gauge2{this};
+  tavrel::Control<QFrame> Panel7{this}, Panelmilti{this}, Panel13{this}, Panel3{this};
+  tavrel::Control<QLabel> Imagefaceclose{this}, Imagefaceopen{this};
+  tavrel::Control<QLabel> Labelplay1{this}, Labelplay2{this}, Labelplay3{this}, Labelplay4{this};
+  tavrel::Control<QPushButton> BitBtn1{this};  // "编码图解"
+  tavrel::Control<QToolButton> sbHelp{this}, SBtnStart{this}, SBtnPause{this}, SBtnSetup{this},
+      sbAbout{this}, SBtnQuit{this};
+  tavrel::Control<QLabel> Label2{this}, Labeljifen{this}, Label3{this};
+  tavrel::Control<QLabel> Imagebike{this}, Imagecar{this}, Imageplane{this}, Imagetime{this},
+      Label1{this}, Image61{this};
+  tavrel::Control<QLabel> Labeloutput1{this};
 
   QTimer *Timer1, *Timer2, *Timer3, *Timer4, *Timertime;
 
@@ -136,6 +143,7 @@ class TForm1 : public QDialog {
   void done(int result) override;
 
  protected:
+  void build() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

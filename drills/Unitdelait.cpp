@@ -8,11 +8,15 @@
 
 Tformdelait* formdelait = nullptr;
 
-Tformdelait::Tformdelait(QWidget* parent) : QDialog(parent) {
+Tformdelait::Tformdelait(QWidget* parent) : OnDemand(parent) {
   setObjectName("Tformdelait");
   setWindowTitle(QStringLiteral("编码图解"));
   setFixedSize(148, 172);
   setFont(tavrel::song_font(12));
+  tavrel::centre_on_screen(*this);
+}
+
+void Tformdelait::build() {
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(24, 8, 97, 113);
@@ -21,7 +25,6 @@ Tformdelait::Tformdelait(QWidget* parent) : QDialog(parent) {
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(36, 132, 76, 28);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
-  tavrel::centre_on_screen(*this);
 }
 
 void Tformdelait::BitBtn1Click() {

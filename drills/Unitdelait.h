@@ -5,13 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-class Tformdelait : public QDialog {
+#include "platform/on_demand.h"
+
+class Tformdelait : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit Tformdelait(QWidget* parent = nullptr);
 
-  QLabel* Image1;
-  QPushButton* BitBtn1;  // "关  闭"
+  tavrel::Control<QLabel> Image1{this};
+  tavrel::Control<QPushButton> BitBtn1{this};  // "关  闭"
 
  public slots:
   void BitBtn1Click();
@@ -19,6 +21,9 @@ class Tformdelait : public QDialog {
 
  public:
   void done(int result) override;
+
+ protected:
+  void build() override;
 };
 
 extern Tformdelait* formdelait;

@@ -12,12 +12,15 @@
 TFormstop* Formstop = nullptr;
 
 TFormstop::TFormstop(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : OnDemand(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("TFormstop");
   setWindowTitle(QStringLiteral("暂停"));
   setFixedSize(337, 177);
   setFont(tavrel::song_font(14));
+  tavrel::centre_on_screen(*this);
+}
 
+void TFormstop::build() {
   auto* title = new QLabel(QStringLiteral("暂停训练"), this);
   QFont title_font = tavrel::hei_font(21);
   title_font.setBold(true);
@@ -38,7 +41,6 @@ TFormstop::TFormstop(QWidget* parent)
   BitBtn1->setGeometry(128, 128, 81, 30);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, tavrel::guard([this] { BitBtn1Click(); }));
-  tavrel::centre_on_screen(*this);
 }
 
 void TFormstop::BitBtn1Click() { close(); }

@@ -4,17 +4,20 @@
 #include <QDialog>
 #include <QPushButton>
 
-class TFormstop : public QDialog {
+#include "platform/on_demand.h"
+
+class TFormstop : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFormstop(QWidget* parent = nullptr);
 
-  QPushButton* BitBtn1;  // "继续"
+  tavrel::Control<QPushButton> BitBtn1{this};  // "继续"
 
  public slots:
   void BitBtn1Click();
 
  protected:
+  void build() override;
   void keyPressEvent(QKeyEvent* event) override;
 };
 

@@ -63,13 +63,17 @@ QPixmap draw_palette() {
 
 }  // namespace
 
-Tform_sz::Tform_sz(QWidget* parent) : QDialog(parent) {
+Tform_sz::Tform_sz(QWidget* parent) : OnDemand(parent) {
   setObjectName("Tform_sz");
   setWindowTitle(u8("设置"));
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setFixedSize(419, 318);
   setFont(tavrel::song_font(16));
+  ColorDialog1.Color = QColor(0, 255, 0);
+  tavrel::centre_on_screen(*this);
+}
 
+void Tform_sz::build() {
   const QPixmap bullet = draw_bullet();
   auto row = [&](const char* caption, int top) {
     auto* mark = new QLabel(this);
@@ -98,7 +102,6 @@ Tform_sz::Tform_sz(QWidget* parent) : QDialog(parent) {
   SpeedButton1->setIconSize({24, 24});
   SpeedButton1->setGeometry(170, 97, 40, 32);
   SpeedButton1->setToolTip(u8("选择训练板的背景颜色"));
-  ColorDialog1.Color = QColor(0, 255, 0);
 
   row("音乐", 140);
   CheckBox1 = new QCheckBox(this);
@@ -138,7 +141,6 @@ Tform_sz::Tform_sz(QWidget* parent) : QDialog(parent) {
   connect(SpeedButton1, &QToolButton::clicked, this,
           tavrel::guard([this] { SpeedButton1Click(); }));
   connect(Button1, &QPushButton::clicked, this, tavrel::guard([this] { Button1Click(); }));
-  tavrel::centre_on_screen(*this);
 }
 
 void Tform_sz::showEvent(QShowEvent* event) {

@@ -9,20 +9,22 @@
 #include <QPushButton>
 #include <QToolButton>
 
-class Tform_sz : public QDialog {
+#include "platform/on_demand.h"
+
+class Tform_sz : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit Tform_sz(QWidget* parent = nullptr);
 
-  QComboBox* ComboBox1;       // the level
-  QCheckBox* CheckBox2;       // no-level mode
-  QToolButton* SpeedButton1;  // the board colour
-  QCheckBox* CheckBox1;       // music, read by the drill window before every cue
-  QCheckBox* Checkhelp;       // automatic hint, read by the drill window's judging
-  QComboBox* list;            // wrong answers before the hint
-  QLabel* Label5;
-  QCheckBox* yxdz;       // fixed indicator
-  QPushButton* Button1;  // "确认"
+  tavrel::Control<QComboBox> ComboBox1{this};       // the level
+  tavrel::Control<QCheckBox> CheckBox2{this};       // no-level mode
+  tavrel::Control<QToolButton> SpeedButton1{this};  // the board colour
+  tavrel::Control<QCheckBox> CheckBox1{this};  // music, read by the drill window before every cue
+  tavrel::Control<QCheckBox> Checkhelp{this};  // automatic hint, read by the drill window's judging
+  tavrel::Control<QComboBox> list{this};       // wrong answers before the hint
+  tavrel::Control<QLabel> Label5{this};
+  tavrel::Control<QCheckBox> yxdz{this};       // fixed indicator
+  tavrel::Control<QPushButton> Button1{this};  // "确认"
 
   // The colour dialog keeps the colour it last showed or was given.
   struct ColorDialog {
@@ -42,6 +44,7 @@ class Tform_sz : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void build() override;
 
  private:
   // What the window restores when it is closed without 确认.

@@ -81,12 +81,14 @@ QValueAxis* value_axis(double top, const QString& unit) {
 
 }  // namespace
 
-TFHistory::TFHistory(QWidget* parent) : QDialog(parent) {
+TFHistory::TFHistory(QWidget* parent) : OnDemand(parent) {
   setObjectName("TFHistory");
   setWindowTitle(QStringLiteral("学习记录"));
   setFixedSize(1000, 720);
   setFont(tavrel::song_font(12));
+}
 
+void TFHistory::build() {
   auto label = [this](const char* text, QRect place) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
     l->setGeometry(place);

@@ -10,8 +10,9 @@
 #include <QtCharts/QChartView>
 
 #include "history_view/charts.h"
+#include "platform/on_demand.h"
 
-class TFHistory : public QDialog {
+class TFHistory : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFHistory(QWidget* parent = nullptr);
@@ -22,11 +23,11 @@ class TFHistory : public QDialog {
   static constexpr int kShownDays = 31;    // bars of the minutes chart
   static constexpr int kPointsShown = 60;  // up to this many points a line also shows dots
 
-  QComboBox *CbSubject, *CbPeriod;
-  QLabel* LSummary;
-  QPushButton *BtnExport, *BtnClose;
-  QChartView *ChartSpeed, *ChartAccuracy, *ChartMinutes;
-  QTableWidget* GridLatest;
+  tavrel::Control<QComboBox> CbSubject{this}, CbPeriod{this};
+  tavrel::Control<QLabel> LSummary{this};
+  tavrel::Control<QPushButton> BtnExport{this}, BtnClose{this};
+  tavrel::Control<QChartView> ChartSpeed{this}, ChartAccuracy{this}, ChartMinutes{this};
+  tavrel::Control<QTableWidget> GridLatest{this};
 
   // What the charts show now (kept for the tests and the export's count).
   const tavrel::history::Charts& charts() const { return charts_; }
@@ -39,6 +40,7 @@ class TFHistory : public QDialog {
   void BtnExportClick();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
 
  private:

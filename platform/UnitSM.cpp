@@ -8,9 +8,12 @@
 TFormSM* FormSM = nullptr;
 
 TFormSM::TFormSM(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : OnDemand(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName("TFormSM");
   setFixedSize(473, 353);
+}
+
+void TFormSM::build() {
   auto* panel = new QFrame(this);
   panel->setGeometry(0, 0, 473, 353);
   panel->setAutoFillBackground(true);
@@ -26,7 +29,8 @@ TFormSM::TFormSM(QWidget* parent)
   palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
   palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
   // The selection stays visible when the panel is not the active window.
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Active, QPalette::HighlightedText));
   RichEdit1->setPalette(palette);

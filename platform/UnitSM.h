@@ -4,12 +4,17 @@
 #include <QTextEdit>
 #include <QWidget>
 
-class TFormSM : public QWidget {
+#include "platform/on_demand.h"
+
+class TFormSM : public tavrel::OnDemand<QWidget> {
   Q_OBJECT
  public:
   explicit TFormSM(QWidget* parent = nullptr);
 
-  QTextEdit* RichEdit1;
+  tavrel::Control<QTextEdit> RichEdit1{this};
+
+ protected:
+  void build() override;
 };
 
 extern TFormSM* FormSM;

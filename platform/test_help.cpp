@@ -5,12 +5,14 @@
 
 Tform_help* form_help = nullptr;
 
-Tform_help::Tform_help(QWidget* parent) : QDialog(parent) {
+Tform_help::Tform_help(QWidget* parent) : OnDemand(parent) {
   setObjectName("Tform_help");
   setWindowTitle(QStringLiteral("说明"));
   setFixedSize(560, 440);
   setFont(tavrel::song_font(12));
+}
 
+void Tform_help::build() {
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName("RichEdit1");
   RichEdit1->setGeometry(8, 8, 544, 384);

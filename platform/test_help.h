@@ -5,13 +5,18 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-class Tform_help : public QDialog {
+#include "platform/on_demand.h"
+
+class Tform_help : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit Tform_help(QWidget* parent = nullptr);
 
-  QTextEdit* RichEdit1;
-  QPushButton* BitBtn1;  // "确定"
+  tavrel::Control<QTextEdit> RichEdit1{this};
+  tavrel::Control<QPushButton> BitBtn1{this};  // "确定"
+
+ protected:
+  void build() override;
 };
 
 extern Tform_help* form_help;

@@ -43,14 +43,16 @@ void make_display(QLineEdit* edit) {
 }  // namespace
 
 TFHot_Sort::TFHot_Sort(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : OnDemand(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
   setObjectName("TFHot_Sort");
   setWindowTitle(QStringLiteral("成绩排行"));
   setFont(tavrel::song_font(12));
   setFixedSize(300, 190);
   ProgramDir = tavrel::program_dir_from(QCoreApplication::applicationFilePath().toStdString());
+}
 
+void TFHot_Sort::build() {
   LabeledEdit1 = labeled_edit(this, "LabeledEdit1", captions_[0], QStringLiteral("输入你的姓名："),
                               {24, 34, 252, 24});
   LabeledEdit2 = labeled_edit(this, "LabeledEdit2", captions_[1], QStringLiteral("你的用时"),

@@ -4,12 +4,14 @@
 #include <QDialog>
 #include <string>
 
+#include "platform/on_demand.h"
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class TFHot_Sort : public QDialog {
+class TFHot_Sort : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFHot_Sort(QWidget* parent = nullptr);
@@ -20,13 +22,13 @@ class TFHot_Sort : public QDialog {
   // The program's folder with its trailing separator; the ranking file lies in its "files".
   std::string ProgramDir;
 
-  QLineEdit* LabeledEdit1;  // the name
-  QLineEdit* LabeledEdit2;  // the game length
-  QLineEdit* LabeledEdit3;  // the score
-  QPushButton* Button1;     // "加入排行榜"
-  QPushButton* Button2;     // "不加了^o^"
+  tavrel::Control<QLineEdit> LabeledEdit1{this};  // the name
+  tavrel::Control<QLineEdit> LabeledEdit2{this};  // the game length
+  tavrel::Control<QLineEdit> LabeledEdit3{this};  // the score
+  tavrel::Control<QPushButton> Button1{this};     // "加入排行榜"
+  tavrel::Control<QPushButton> Button2{this};     // "不加了^o^"
   // Hidden: entry mode; visible: list mode. The warm-up window sets it before each show.
-  QPlainTextEdit* Memo1;
+  tavrel::Control<QPlainTextEdit> Memo1{this};
 
   // Shows the window in the mode `Memo1` asks for; when it is already open, it changes to it.
   void show_for_mode();
@@ -37,10 +39,11 @@ class TFHot_Sort : public QDialog {
   void Button2Click();
 
  protected:
+  void build() override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  QLabel* captions_[3];
+  tavrel::ControlArray<QLabel, 3> captions_{this};
 };
 
 extern TFHot_Sort* FHot_Sort;

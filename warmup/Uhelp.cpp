@@ -54,13 +54,15 @@ QPlainTextEdit* note(const char* const (&lines)[N]) {
 }  // namespace
 
 TFhelp::TFhelp(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : OnDemand(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
   setObjectName("TFhelp");
   setWindowTitle(QStringLiteral("说明"));
   setFont(tavrel::song_font(12));
   setFixedSize(356, 300);
+}
 
+void TFhelp::build() {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName("PageControl1");
   PageControl1->setGeometry(8, 8, 340, 244);

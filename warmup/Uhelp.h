@@ -3,19 +3,24 @@
 
 #include <QDialog>
 
+#include "platform/on_demand.h"
+
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
-class TFhelp : public QDialog {
+class TFhelp : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFhelp(QWidget* parent = nullptr);
 
-  QTabWidget* PageControl1;  // "古典式" and "趣味式"
-  QPlainTextEdit* Memo1;     // the classic game
-  QPlainTextEdit* Memo2;     // the fun game
-  QPushButton* Button1;      // "确定"
+  tavrel::Control<QTabWidget> PageControl1{this};  // "古典式" and "趣味式"
+  tavrel::Control<QPlainTextEdit> Memo1{this};     // the classic game
+  tavrel::Control<QPlainTextEdit> Memo2{this};     // the fun game
+  tavrel::Control<QPushButton> Button1{this};      // "确定"
+
+ protected:
+  void build() override;
 };
 
 extern TFhelp* Fhelp;

@@ -203,29 +203,17 @@ QPixmap load_optional(const std::string& dir, const char* path) {
 }  // namespace
 
 TFHot::TFHot(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : OnDemand(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       game_([](int n) { return tavrel::platform().random(n); }) {
   setObjectName("TFHot");
   setWindowTitle(QStringLiteral("热身"));
   setFont(tavrel::song_font(12));
 
-  build_menu();
-  const int menu_height = MainMenu1->sizeHint().height();
-  MainMenu1->setGeometry(0, 0, layout::kClientWidth, menu_height);
-  auto* client = new QWidget(this);
-  client->setGeometry(0, menu_height, layout::kClientWidth, layout::kClientHeight);
-  setFixedSize(layout::kClientWidth, menu_height + layout::kClientHeight);
-  build_fun_panel(client);
-  build_classic_panel(client);
-
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, tavrel::guard([this] { Timer1Timer(); }));
-
-  installEventFilter(this);
-  input->installEventFilter(this);
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TFHot::focus_window_changed);
 
   // The ranking and help windows open from this modal window; as its children they are not
@@ -234,6 +222,20 @@ TFHot::TFHot(QWidget* parent)
     if (window) window->setParent(this, window->windowFlags());
 
   set_picture_dir(tavrel::program_dir_from(QCoreApplication::applicationFilePath().toStdString()));
+}
+
+// The window's height follows the menu bar's, known once the menu is built.
+void TFHot::build() {
+  build_menu();
+  const int menu_height = MainMenu1->sizeHint().height();
+  MainMenu1->setGeometry(0, 0, layout::kClientWidth, menu_height);
+  auto* client = new QWidget(this);
+  client->setGeometry(0, menu_height, layout::kClientWidth, layout::kClientHeight);
+  setFixedSize(layout::kClientWidth, menu_height + layout::kClientHeight);
+  build_fun_panel(client);
+  build_classic_panel(client);
+  installEventFilter(this);
+  input->installEventFilter(this);
 }
 
 TFHot::~TFHot() {
@@ -261,7 +263,7 @@ void TFHot::build_menu() {
   QMenu* times = game_menu->addMenu(QStringLiteral("时间设置"));
   auto* lengths = new QActionGroup(this);
   const char* const names[] = {"一分钟", "二分钟", "三分钟", "四分钟", "五分钟"};
-  QAction** items[] = {&N11, &N12, &N13, &N14, &N15};
+  tavrel::Control<QAction>* items[] = {&N11, &N12, &N13, &N14, &N15};
   for (int tag = 1; tag <= 5; ++tag) {
     QAction* item = times->addAction(QString::fromUtf8(names[tag - 1]));
     item->setCheckable(true);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "platform/on_demand.h"
 #include "warmup/warmup_game.h"
 
 class QAbstractButton;
@@ -18,7 +19,7 @@ class QTimer;
 class QToolButton;
 class QWindow;
 
-class TFHot : public QDialog {
+class TFHot : public tavrel::OnDemand<QDialog> {
   Q_OBJECT
  public:
   explicit TFHot(QWidget* parent = nullptr);
@@ -29,25 +30,27 @@ class TFHot : public QDialog {
   void set_picture_dir(const std::string& dir);
   const tavrel::warmup::WarmupGame& game() const { return game_; }
 
-  QMenuBar* MainMenu1;
-  QAction *Nclass, *Nintere, *N11, *N12, *N13, *N14, *N15, *N2, *N6, *N8;
+  tavrel::Control<QMenuBar> MainMenu1{this};
+  tavrel::Control<QAction> Nclass{this}, Nintere{this}, N11{this}, N12{this}, N13{this}, N14{this},
+      N15{this}, N2{this}, N6{this}, N8{this};
 
   QWidget* Pintere;  // the fun panel
-  QToolButton* start;
-  QLabel *s1, *s2, *s3, *t1, *t2, *t3;
-  QWidget* Panel3;  // the board with the sixteen holes
-  QLabel* mark;     // the rabbit
+  tavrel::Control<QToolButton> start{this};
+  tavrel::Control<QLabel> s1{this}, s2{this}, s3{this}, t1{this}, t2{this}, t3{this};
+  QWidget* Panel3;                     // the board with the sixteen holes
+  tavrel::Control<QLabel> mark{this};  // the rabbit
 
-  QWidget* Pclass;  // the classic panel, lying on the fun panel
-  QLabel* Image1;   // its background
-  QToolButton* startclass;
-  QLabel *sc1, *sc2, *sc3, *Tc1, *Tc2, *Tc3;
-  QLabel *I1, *I2, *I3, *I4, *I5, *I6;
-  QLineEdit* input;
-  QAbstractButton *k0, *k1, *k2, *k3, *k4, *k5, *k6, *k7, *k8, *k9, *kk;
+  QWidget* Pclass;                       // the classic panel, lying on the fun panel
+  tavrel::Control<QLabel> Image1{this};  // its background
+  tavrel::Control<QToolButton> startclass{this};
+  tavrel::Control<QLabel> sc1{this}, sc2{this}, sc3{this}, Tc1{this}, Tc2{this}, Tc3{this};
+  tavrel::Control<QLabel> I1{this}, I2{this}, I3{this}, I4{this}, I5{this}, I6{this};
+  tavrel::Control<QLineEdit> input{this};
+  tavrel::Control<QAbstractButton> k0{this}, k1{this}, k2{this}, k3{this}, k4{this}, k5{this},
+      k6{this}, k7{this}, k8{this}, k9{this}, kk{this};
 
   // The thousands place of each score display, shown only from 1000 hits on.
-  QLabel *s0, *sc0;
+  tavrel::Control<QLabel> s0{this}, sc0{this};
 
   QTimer* Timer1;
   std::array<QPixmap, 10> ImageList1;  // the digits 0 to 9, 60 x 60
@@ -79,6 +82,7 @@ class TFHot : public QDialog {
   void reject() override;
 
  protected:
+  void build() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -101,9 +105,9 @@ class TFHot : public QDialog {
   std::string picture_dir_;
   bool pictures_loaded_ = false;
   std::array<QPixmap, 10> led_digits_;  // ImageList1 at the size of the displays
-  std::array<QAbstractButton*, 11> keys_{};
-  std::array<QLabel*, 6> target_places_{};
-  QLabel* keypad_ = nullptr;
+  tavrel::ControlArray<QAbstractButton, 11> keys_{this};
+  tavrel::ControlArray<QLabel, 6> target_places_{this};
+  tavrel::Control<QLabel> keypad_{this};
   QPointer<QWindow> last_focus_;
 };
 
