@@ -82,11 +82,27 @@ TEST(CornerReading, StrokeKindsByName) {
 }
 
 TEST(CornerReading, AVerticalCornerGivesTwoForAShuAndZeroForAPieOrALeftHook) {
-  EXPECT_EQ(tavrel_from_four_corner("21100", kShang).code, "21100");  // the 竖 stays 2
-  EXPECT_EQ(tavrel_from_four_corner("20400", kQian).code, "00400");   // the 撇 on top
-  EXPECT_EQ(tavrel_from_four_corner("10200", kDing).code, "10000");   // the 竖钩 below
-  EXPECT_EQ(tavrel_from_four_corner("77220", kYue).code, "77000");    // 竖撇 and 横折钩
-  EXPECT_EQ(tavrel_from_four_corner("77220", kTongFrame).code, "77200");
+  EXPECT_EQ(tavrel_from_four_corner("21100", kShang).code, "21103");  // the 竖 stays 2
+  EXPECT_EQ(tavrel_from_four_corner("20400", kQian).code, "00403");   // the 撇 on top
+  EXPECT_EQ(tavrel_from_four_corner("10200", kDing).code, "10002");   // the 竖钩 below
+  EXPECT_EQ(tavrel_from_four_corner("77220", kYue).code, "77004");    // 竖撇 and 横折钩
+  EXPECT_EQ(tavrel_from_four_corner("77220", kTongFrame).code, "77203");
+}
+
+TEST(CornerReading, WithNoShapeAboveTheLowerRightTheStrokeCountEndsTheCode) {
+  // The four-corner 0 of the 附角 (nothing shows, or what shows is used) becomes the last digit of
+  // the stroke count, so 丁 (two strokes) and 千 (three) differ there; a shape keeps its digit.
+  EXPECT_EQ(attached_without_shape(2), '2');
+  EXPECT_EQ(attached_without_shape(10), '0');
+  EXPECT_EQ(attached_without_shape(23), '3');
+  EXPECT_EQ(tavrel_from_four_corner("10200", kDing).code.back(), '2');
+  EXPECT_EQ(tavrel_from_four_corner("20400", kQian).code.back(), '3');
+  EXPECT_EQ(tavrel_from_four_corner("40227", kJin).code.back(), '7');  // the turn above the hook
+  // A 撇 standing above the lower right is a shape: 0, whatever the count.
+  const Glyph falling_above = {
+      stroke('j', {{100, 800}, {900, 800}}), stroke('f', {{150, 700}, {150, 20}}),
+      stroke('s', {{700, 700}, {500, 400}}), stroke('g', {{800, 800}, {800, 20}, {720, 80}})};
+  EXPECT_EQ(tavrel_from_four_corner("10222", falling_above).code.back(), '0');
 }
 
 TEST(CornerReading, AStrokeGivesItsDigitToOneCornerOnly) {
@@ -109,7 +125,7 @@ TEST(CornerReading, NearlyEquallyNearStrokesOfTwoKindsGoToTheOneReachingFurther)
 }
 
 TEST(CornerReading, TheDotOfACapCountsThreeAtEitherUpperCorner) {
-  EXPECT_EQ(tavrel_from_four_corner("00400", kWen).code, "30400");  // on top: 3, then 0
+  EXPECT_EQ(tavrel_from_four_corner("00400", kWen).code, "30404");  // on top: 3, then 0
   EXPECT_FALSE(cap_at_upper_right(kWen, '0'));
   EXPECT_TRUE(cap_at_upper_right(kHang, '4'));  // 亢's 亠 on the right part
   EXPECT_EQ(tavrel_from_four_corner("40917", kHang).code, "43917");
@@ -126,24 +142,45 @@ TEST(CornerReading, OnlyFiveDigitValuesAreRead) {
   EXPECT_THROW(tavrel_from_four_corner("21a00", kShang), std::invalid_argument);
 }
 
+// A character whose corners all stand at its first stroke, outside any shorter ending.
+AttachedCornerCase ending_only(const std::string& letters) {
+  return {letters, {0, 0, 0, 0}, "0000"};
+}
+
 TEST(AttachedCorner, TheLongestSharedEndingDecidesAndACharacterIsNotItsOwnWitness) {
   AttachedCornerByEnding attached;
-  attached.learn("jfcjj", '7');  // two characters ending in the same three strokes
-  attached.learn("sfcjj", '7');
-  attached.learn("kkcjj", '1');
-  attached.learn("jj", '0');
-  attached.learn("ss", '2');
-  EXPECT_EQ(attached.read("ffcjj"), '7');  // "cjj": 7 twice against 1 once
-  EXPECT_EQ(attached.read("kjj"), '7');    // "jj" holds 7, 7, 1 and 0
-  EXPECT_EQ(attached.read("fss"), '2');
-  EXPECT_EQ(attached.read("l"), '0');  // no ending shared
+  attached.learn(ending_only("jfcjj"), '7');  // two characters ending in the same three strokes
+  attached.learn(ending_only("sfcjj"), '7');
+  attached.learn(ending_only("kkcjj"), '1');
+  attached.learn(ending_only("jj"), '0');
+  attached.learn(ending_only("ss"), '2');
+  EXPECT_EQ(attached.read(ending_only("ffcjj")), '7');  // "fcjj": 7 twice, then "cjj": 7 7 1
+  EXPECT_EQ(attached.read(ending_only("kjj")), '7');    // "jj" holds 7, 7, 1 and 0
+  EXPECT_EQ(attached.read(ending_only("fss")), '2');
+  EXPECT_EQ(attached.read(ending_only("l")), '0');  // no ending shared
   // Read again for a learnt character, its own entry left out.
-  EXPECT_EQ(attached.read("kkcjj", '1'), '7');
-  EXPECT_EQ(attached.read("ss", '2'), '0');  // nothing else ends in s
+  EXPECT_EQ(attached.read(ending_only("kkcjj"), '1'), '7');
+  EXPECT_EQ(attached.read(ending_only("ss"), '2'), '0');  // nothing else ends in s
   AttachedCornerByEnding tie;
-  tie.learn("aj", '4');
-  tie.learn("bj", '3');
-  EXPECT_EQ(tie.read("cj"), '3');  // a tie goes to the smaller digit
+  tie.learn(ending_only("aj"), '4');
+  tie.learn(ending_only("bj"), '3');
+  EXPECT_EQ(tie.read(ending_only("cj")), '3');  // a tie goes to the smaller digit
+}
+
+TEST(AttachedCorner, AnEndingThatMakesTheUpperRightHasItsShapesUsed) {
+  // 月 ("srjj") makes the upper right of 明 (its turn is used: 0) but not of 萌 (the turn shows
+  // above the hook: 7).
+  const AttachedCornerCase ming{"fcjjsrjj", {0, 4, 0, 5}, "6702"};
+  const AttachedCornerCase meng{"jfffcjjsrjj", {0, 2, 0, 8}, "4462"};
+  const AttachedCornerCase another_below{"kkisrjj", {0, 0, 2, 4}, "3012"};
+  AttachedCornerByEnding attached;
+  attached.learn(ming, '0');
+  attached.learn(meng, '7');
+  attached.learn(another_below, '7');
+  // 月 again at the upper right: as 明, though two of three characters ending in 月 give 7.
+  EXPECT_EQ(attached.read({"jjjsrjj", {0, 3, 0, 4}, "1702"}), '0');
+  // 月 below another part: as 萌.
+  EXPECT_EQ(attached.read({"kkjsrjj", {0, 0, 0, 4}, "3302"}), '7');
 }
 
 }  // namespace
