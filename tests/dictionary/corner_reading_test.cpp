@@ -183,5 +183,20 @@ TEST(AttachedCorner, AnEndingThatMakesTheUpperRightHasItsShapesUsed) {
   EXPECT_EQ(attached.read({"kkjsrjj", {0, 0, 0, 4}, "3302"}), '7');
 }
 
+TEST(AttachedCorner, TwoCharactersBuiltAlikeAreEachOthersOnlyWitness) {
+  // 拔 and 跋 end in the same 犮 (here "jsxsl") standing alike, and the source gives them 7 and 4.
+  const AttachedCornerCase ba{"jgijsxsl", {0, 3, 0, 7}, "5304"};
+  const AttachedCornerCase ba_foot{"fcjfjfijsxsl", {0, 7, 0, 11}, "6314"};
+  const AttachedCornerCase other{"kkisl", {0, 0, 0, 4}, "3013"};  // shares only "sl"
+  AttachedCornerByEnding attached;
+  attached.learn(ba, '7', "拔");
+  attached.learn(ba_foot, '4', "跋");
+  attached.learn(other, '0', "汉");
+  EXPECT_EQ(attached.only_witness(ba, "拔"), "跋");
+  EXPECT_EQ(attached.only_witness(ba_foot, "跋"), "拔");
+  EXPECT_EQ(attached.read(ba, '7'), '4');             // each reads the other's
+  EXPECT_EQ(attached.only_witness(other, "汉"), "");  // a two-stroke ending is not a part
+}
+
 }  // namespace
 }  // namespace tavrel::gen

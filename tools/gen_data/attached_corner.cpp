@@ -1,6 +1,7 @@
 // Counting the 附角 of every ending of learnt characters, and reading it back by the endings.
 #include "tools/gen_data/attached_corner.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tavrel::gen {
@@ -29,10 +30,40 @@ std::vector<std::string> keys(const AttachedCornerCase& c, std::size_t length) {
 
 }  // namespace
 
-void AttachedCornerByEnding::learn(const AttachedCornerCase& known, char attached) {
+void AttachedCornerByEnding::learn(const AttachedCornerCase& known, char attached,
+                                   const std::string& name) {
   for (std::size_t length = 1; length <= known.letters.size(); ++length) {
-    for (const auto& key : keys(known, length)) ++by_ending_[key][attached - '0'];
+    const auto all = keys(known, length);
+    for (const auto& key : all) ++by_ending_[key][attached - '0'];
+    if (!name.empty()) names_[all.front()].push_back(name);
   }
+}
+
+std::string AttachedCornerByEnding::only_witness(const AttachedCornerCase& character,
+                                                 const std::string& name) const {
+  constexpr std::size_t kShortestPart = 3;
+  for (std::size_t length = character.letters.size(); length >= 1; --length) {
+    const auto all = keys(character, length);
+    auto named = names_.find(all.front());
+    const bool learnt =
+        named != names_.end() &&
+        std::find(named->second.begin(), named->second.end(), name) != named->second.end();
+    for (const auto& key : all) {
+      auto found = by_ending_.find(key);
+      if (found == by_ending_.end()) continue;
+      int others = -static_cast<int>(learnt);
+      for (int count : found->second) others += count;
+      if (others <= 0) continue;
+      // The first ending the reading hears: it must be the closest key, of a part, with one
+      // other character.
+      if (key != all.front() || length == character.letters.size() || length < kShortestPart ||
+          !learnt || named->second.size() != 2) {
+        return {};
+      }
+      return named->second.front() == name ? named->second.back() : named->second.front();
+    }
+  }
+  return {};
 }
 
 char AttachedCornerByEnding::read(const AttachedCornerCase& character, char known) const {

@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tavrel::gen {
 
@@ -19,16 +20,21 @@ struct AttachedCornerCase {
 
 class AttachedCornerByEnding {
  public:
-  // Learns from one character with a known four-corner 附角.
-  void learn(const AttachedCornerCase& known, char attached);
+  // Learns from one character with a known four-corner 附角, named (UTF-8) for `only_witness`.
+  void learn(const AttachedCornerCase& known, char attached, const std::string& name = {});
   // The 附角 most learnt characters give whose ending is the same as the character's and stands
   // alike: the longest shared endings weigh most (the smaller digit on a tie, 0 when nothing is
   // shared). With `known` set, that character's own entry is left out, so the reading can be
   // checked on the learnt characters.
   char read(const AttachedCornerCase& character, char known = 0) const;
+  // The one other learnt character, if there is exactly one, that shares the character's longest
+  // shared ending standing alike, where that ending has three strokes or more and is not the
+  // whole character: the two are built alike, and the source should give them one 附角.
+  std::string only_witness(const AttachedCornerCase& character, const std::string& name) const;
 
  private:
   std::map<std::string, std::array<int, 10>> by_ending_;
+  std::map<std::string, std::vector<std::string>> names_;  // by the closest key only
 };
 
 }  // namespace tavrel::gen

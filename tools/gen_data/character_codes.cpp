@@ -72,6 +72,28 @@ bool readable(const std::map<std::string, std::vector<std::string>>& four_corner
   return true;
 }
 
+struct Disagreement {
+  std::string value;  // the source's, 附角 last
+  char read = 0;
+  std::string witness;  // the only character built alike, if there is one
+};
+
+// Pairs of characters built alike, each the other's only witness, to which the source gives
+// different 附角: each reads the other's, so no reading from the strokes can agree on both.
+void count_pairs_built_alike(const std::map<std::string, Disagreement>& disagreements,
+                             CharacterCodeFigures& figures) {
+  for (const auto& [ch, d] : disagreements) {
+    auto other = disagreements.find(d.witness);
+    if (d.witness.empty() || other == disagreements.end() || other->second.witness != ch) continue;
+    if (d.read != other->second.value[kAttached] || other->second.read != d.value[kAttached])
+      continue;
+    ++figures.attached_pairs_built_alike;
+    if (ch < d.witness)
+      figures.attached_pair_examples.push_back(ch + d.value + "/" + d.witness +
+                                               other->second.value);
+  }
+}
+
 // A decided code must differ from what the reading gives on its own, unless the reading came to
 // a near tie: then the override is the reviewed decision of that tie.
 void record_decision(const std::string& ch, const TavrelReading& reading,
@@ -162,9 +184,10 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
   AttachedCornerByEnding attached;
   for (const auto& p : pending) {
     if (p.value.size() == kAttached + 1) {
-      attached.learn(attached_corner_case(p.glyph, p.value), p.value[kAttached]);
+      attached.learn(attached_corner_case(p.glyph, p.value), p.value[kAttached], p.ch);
     }
   }
+  std::map<std::string, Disagreement> disagreements;
   for (auto& p : pending) {
     const AttachedCornerCase known = attached_corner_case(p.glyph, p.value);
     if (p.value.size() == kAttached) {
@@ -177,6 +200,7 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
         ++figures.attached_agreeing;
       } else {
         ++figures.attached_disagreements[std::string(1, p.value[kAttached]) + "→" + read];
+        disagreements[p.ch] = {p.value, read, attached.only_witness(known, p.ch)};
       }
     }
     const TavrelReading reading = tavrel_from_four_corner(p.value, p.glyph);
@@ -195,6 +219,7 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
     }
     result.by_utf8[p.ch] = reading.code;
   }
+  count_pairs_built_alike(disagreements, figures);
   return result;
 }
 

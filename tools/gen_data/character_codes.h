@@ -25,6 +25,10 @@ struct CharacterCodeFigures {
   int attached_checked = 0;  // 附角 given by the value and read again, leaving the character out
   int attached_agreeing = 0;
   std::map<std::string, int> attached_disagreements;  // "given→read" four-corner digit pairs
+  // Of the disagreeing characters, those in pairs built alike that the source gives different
+  // 附角 (each reads the other's), and the pairs ("拔53047/跋63144").
+  int attached_pairs_built_alike = 0;
+  std::vector<std::string> attached_pair_examples;
 };
 
 struct CharacterCodes {
