@@ -23,8 +23,7 @@ by hand):
   {at:的:1:撇}    the shape that stands at a corner (1-4 corners, 5 the 附角) and its digit: "撇（0）";
                   the build stops unless the rhyme gives the table's digit for that shape, so a
                   worked example cannot explain a corner otherwise than the rhyme does. The
-                  pseudo-shapes 用过 (a shape already used) and 没有 (nothing there) stand for 0
-                  at a corner; as the 附角 they stand for the last digit of the stroke count.
+                  pseudo-shapes 用过 (a shape already used) and 没有 (nothing there) stand for 0.
 Codes are never typed into a call: an argument is a character or a word, and its code is looked
 up, so a document cannot quote a code that the table does not give. Only {kword:56} and
 {key2:27} take a code, the one- or two-digit code itself.
@@ -102,12 +101,6 @@ def shape_at(table, ch, corner, shape):
     if shape not in RHYME_DIGITS:
         raise KeyError("%s is not a shape of the rhyme" % shape)
     digit = table.full_code(ch)[int(corner) - 1]
-    if int(corner) == 5 and shape in ("用过", "没有"):
-        strokes = table.stroke_count(ch)
-        if digit != str(strokes % 10):
-            raise KeyError("%s: the 附角 is %s in the table, but %s strokes end in %s" % (
-                ch, digit, strokes, strokes % 10))
-        return "%s，记笔画数 %d 的末位（%s）" % (shape, strokes, digit)
     if digit != RHYME_DIGITS[shape]:
         raise KeyError("%s: %s is %s in the table, but the rhyme gives %s %s" % (
             ch, _CORNER_NAMES[int(corner) - 1], digit, shape, RHYME_DIGITS[shape]))

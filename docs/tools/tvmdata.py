@@ -4,11 +4,7 @@ The dictionary files zh1-zh5 hold records of a 3-byte packed code (six nibbles, 
 last digit) and a GBK text filled with 0xFF; the drill lists z1-z4, c1-c5 hold a 6-byte code
 field and a fixed-width GBK text field, one record per CR LF line.
 """
-import bz2
 import os
-
-# Debian unicode-data: Unihan's standard stroke counts (kTotalStrokes, first value).
-_UNIHAN_STROKES = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
 
 _DICT_SIZES = {1: 5, 2: 7, 3: 9, 4: 11, 5: 29}
 _LISTS = {  # file: text bytes
@@ -54,18 +50,6 @@ class CodeTable:
                 text = rec[6:6 + width].decode("gbk").strip()
                 items.append((text, code))
             self.lists[name] = items
-
-    def stroke_count(self, ch):
-        """The character's standard stroke count, which ends a code with no shape above the
-        lower right corner's shape."""
-        if not hasattr(self, "_strokes"):
-            self._strokes = {}
-            with bz2.open(_UNIHAN_STROKES, "rt", encoding="utf-8") as f:
-                for line in f:
-                    fields = line.split("\t")
-                    if len(fields) == 3 and fields[1] == "kTotalStrokes":
-                        self._strokes[chr(int(fields[0][2:], 16))] = int(fields[2].split()[0])
-        return self._strokes[ch]
 
     def full_code(self, ch):
         """The character's full code: its five-digit code in the character table."""

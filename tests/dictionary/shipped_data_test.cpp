@@ -198,32 +198,14 @@ TEST(ShippedData, EveryGb2312CharacterHasOneFiveDigitCode) {
   EXPECT_EQ(codes.size(), 6763u);
 }
 
-// The standard stroke count of every character Unihan counts (kTotalStrokes, its first value),
-// by GBK character; empty when the file cannot be read.
-std::map<std::string, int> total_strokes() {
-  std::map<std::string, int> counts;
-  std::istringstream lines(decompressed(TAVREL_UNIHAN_STROKES_BZ2));
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream fields(line);
-    std::string code_point, property;
-    int count = 0;
-    if (!(fields >> code_point >> property >> count) || property != "kTotalStrokes") continue;
-    counts[gbk_from_utf8(gen::encode_utf8(std::stoul(code_point.substr(2), nullptr, 16)))] = count;
-  }
-  return counts;
-}
-
 // Against the four-corner values as published, parsed here on their own: a digit differs only
 // where the rhyme changes it (a 垂 that is a 撇 or a left hook gives 0, the dot of 亠 at an
-// upper corner gives 3), where no shape shows above the lower right (the four-corner 附角 0: the
-// last digit of the standard stroke count), or where the reviewed overrides decide.
+// upper corner gives 3), or where the reviewed overrides decide.
 TEST(ShippedData, EveryCodeIsItsFourCornerValueWithTheRhymesDigits) {
   const std::filesystem::path unihan = TAVREL_UNIHAN_BZ2;
   if (!std::filesystem::exists(unihan)) GTEST_SKIP() << unihan << " is not installed";
   const std::string text = decompressed(unihan);
   if (text.empty()) GTEST_SKIP() << "bzip2 could not read " << unihan;
-  const auto strokes = total_strokes();
-  if (strokes.empty()) GTEST_SKIP() << "no stroke counts in " << TAVREL_UNIHAN_STROKES_BZ2;
   std::ifstream override_file(TAVREL_CODE_OVERRIDES);
   std::set<std::string> decided;
   for (std::string line; std::getline(override_file, line);) {
@@ -233,7 +215,7 @@ TEST(ShippedData, EveryCodeIsItsFourCornerValueWithTheRhymesDigits) {
   ASSERT_FALSE(decided.empty());
 
   const auto codes = full_codes();
-  std::size_t compared = 0, changed_to_zero = 0, changed_to_three = 0, stroke_counts = 0;
+  std::size_t compared = 0, changed_to_zero = 0, changed_to_three = 0;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
     std::istringstream fields(line);
@@ -249,12 +231,6 @@ TEST(ShippedData, EveryCodeIsItsFourCornerValueWithTheRhymesDigits) {
     ++compared;
     for (std::size_t at = 0; at < value.size(); ++at) {
       const char four = value[at], ours = code[at];
-      if (at == 4 && four == '0') {
-        ASSERT_TRUE(strokes.contains(ch)) << code_point;
-        EXPECT_EQ(ours, '0' + strokes.at(ch) % 10) << code_point << " " << value << " -> " << code;
-        ++stroke_counts;
-        continue;
-      }
       if (four == ours) continue;
       const bool to_zero = four == '2' && ours == '0';
       const bool to_three = four == '0' && ours == '3' && at < 2;
@@ -265,7 +241,6 @@ TEST(ShippedData, EveryCodeIsItsFourCornerValueWithTheRhymesDigits) {
   EXPECT_GE(compared, 6400u);         // all but the overridden characters
   EXPECT_GT(changed_to_zero, 1000u);  // the rhyme's 0 for 撇 and left hooks
   EXPECT_GT(changed_to_three, 300u);  // and 3 for the dot of 亠
-  EXPECT_GT(stroke_counts, 900u);     // and the stroke count where no shape shows
 }
 
 // Worked out by hand from the rules, with the reasoning per character, not from the table.
@@ -276,59 +251,41 @@ struct HandCode {
 };
 
 constexpr HandCode kHandCodes[] = {
-    {"千", "00403",
+    {"千", "00400",
      "a 撇 alone at the top: 0 at the upper left, the upper right 0 (same stroke); 十 alone at the "
-     "bottom: 4, then 0; 3 strokes, nothing above the lower right"},
-    {"丁", "10002",
-     "横 alone at the top: 1, 0; the 竖钩 alone at the bottom ends in a left hook: 0, 0; 2 "
-     "strokes, nothing above the lower right"},
-    {"月", "77004",
+     "bottom: 4, then 0"},
+    {"丁", "10000",
+     "横 alone at the top: 1, 0; the 竖钩 alone at the bottom ends in a left hook: 0, 0"},
+    {"月", "77000",
      "turns at both upper corners; the 竖撇 at the lower left is a 撇: 0; the 横折钩 hook at the "
-     "lower right: 0; 4 strokes, nothing above the lower right"},
+     "lower right: 0"},
     {"了", "17007", "the 竖钩 at the lower left ends in a left hook: 0"},
-    {"上", "21103", "the 竖 on top is a 竖: 2; 3 strokes, nothing above the lower right"},
+    {"上", "21100", "the 竖 on top is a 竖: 2"},
     {"市", "30207",
      "亠's dot on top: 3; 巾's left 竖 at the lower left: 2; the hook of its 横折钩 at the lower "
      "right: 0"},
     {"方", "30007",
      "亠's dot on top: 3; the 撇 at the lower left: 0; the 横折钩 hook at the lower right: 0"},
-    {"到", "10108",
-     "the upper right is the top of 刂's 竖钩: 0; 8 strokes, nothing above the lower right"},
-    {"文", "30404",
-     "亠's dot over both upper corners: 3, then 0; 4 strokes, nothing above the lower right"},
-    {"白", "06005",
-     "the short 撇 on top stands at the upper left: 0; 5 strokes, nothing above the lower right"},
-    {"自", "06006",
-     "the short 撇 on top stands at the upper left: 0; 6 strokes, nothing above the lower right"},
-    {"身", "07407",
-     "the 撇 on top stands at the upper left: 0; 7 strokes, nothing above the lower right"},
+    {"到", "10100", "the upper right is the top of 刂's 竖钩: 0"},
+    {"文", "30400", "亠's dot over both upper corners: 3, then 0"},
+    {"白", "06000", "the short 撇 on top stands at the upper left: 0"},
+    {"自", "06000", "the short 撇 on top stands at the upper left: 0"},
+    {"身", "07400", "the 撇 on top stands at the upper left: 0"},
     {"卢", "21007", "the 竖 on top: 2; 尸-like 户's 撇 at the lower left: 0"},
     {"虎", "21017", "the 竖 on top of 虍: 2; 虍's long 撇 at the lower left: 0"},
-    {"川", "02003",
-     "the 撇 at the upper left: 0; the right 竖 at the upper right: 2; 3 strokes, nothing above "
-     "the lower right"},
-    {"外", "03005",
-     "夕's 撇 at the upper left: 0; 夕's 横撇 ends at the lower left as a 撇: 0; 5 strokes, "
-     "nothing above the lower right"},
-    {"科", "04909", "禾's top 撇 at the upper left: 0; 9 strokes, nothing above the lower right"},
+    {"川", "02000", "the 撇 at the upper left: 0; the right 竖 at the upper right: 2"},
+    {"外", "03000", "夕's 撇 at the upper left: 0; 夕's 横撇 ends at the lower left as a 撇: 0"},
+    {"科", "04900", "禾's top 撇 at the upper left: 0"},
     {"告", "04601", "the top 撇 at the upper left: 0"},
-    {"生", "05105", "the top 撇 at the upper left: 0; 5 strokes, nothing above the lower right"},
-    {"牛", "05004", "the top 撇 at the upper left: 0; 4 strokes, nothing above the lower right"},
-    {"朱", "05906", "the top 撇 at the upper left: 0; 6 strokes, nothing above the lower right"},
-    {"秒", "09909",
-     "禾's 撇 at the upper left: 0; 少's long 撇 at the lower right: 0; 9 strokes, nothing above "
-     "the lower right"},
-    {"们", "07205",
-     "亻's 撇 at the upper left: 0; 亻's 竖 at the lower left: 2; 门's hook at the lower right: 0; "
-     "5 strokes, nothing above the lower right"},
-    {"付", "04205",
-     "亻's 撇 at the upper left: 0; 亻's 竖 at the lower left: 2; 5 strokes, nothing above the "
-     "lower right"},
-    {"红", "01116",
-     "纟's 撇折 at the upper left is a 撇: 0; 6 strokes, nothing above the lower right"},
-    {"的", "07608",
-     "白's 撇 at the upper left: 0; 勺's 横折钩 hook at the lower right: 0; 8 strokes, nothing "
-     "above the lower right"},
+    {"生", "05100", "the top 撇 at the upper left: 0"},
+    {"牛", "05000", "the top 撇 at the upper left: 0"},
+    {"朱", "05900", "the top 撇 at the upper left: 0"},
+    {"秒", "09900", "禾's 撇 at the upper left: 0; 少's long 撇 at the lower right: 0"},
+    {"们", "07200",
+     "亻's 撇 at the upper left: 0; 亻's 竖 at the lower left: 2; 门's hook at the lower right: 0"},
+    {"付", "04200", "亻's 撇 at the upper left: 0; 亻's 竖 at the lower left: 2"},
+    {"红", "01110", "纟's 撇折 at the upper left is a 撇: 0"},
+    {"的", "07600", "白's 撇 at the upper left: 0; 勺's 横折钩 hook at the lower right: 0"},
     {"争", "07507", "the 撇 of ⺈ at the upper left: 0"},
     {"鸟", "07107",
      "the 撇 on top at the upper left: 0; the 竖折折钩 at the lower right ends in a left hook: 0; "
@@ -339,60 +296,42 @@ constexpr HandCode kHandCodes[] = {
     {"万", "10007", "the 撇 at the lower left: 0; the hook of 横折钩 at the lower right: 0"},
     {"为", "34007", "the hook of 横折钩 at the lower right: 0; its turn above the hook: 7"},
     {"内", "40207", "冂's left 竖 at the lower left: 2; its hook at the lower right: 0"},
-    {"朋", "77008",
-     "the left 月's 竖撇 at the lower left: 0; the right 月's hook: 0; 8 strokes, nothing above "
-     "the lower right"},
-    {"用", "77005",
-     "the 竖撇 at the lower left: 0; the hook at the lower right: 0; 5 strokes, nothing above the "
-     "lower right"},
-    {"同", "77206",
-     "冂's left 竖 at the lower left is a 竖: 2; the hook at the lower right: 0; 6 strokes, "
-     "nothing above the lower right"},
-    {"周", "77008",
-     "the 竖撇 at the lower left: 0; the hook at the lower right: 0; 8 strokes, nothing above the "
-     "lower right"},
+    {"朋", "77000", "the left 月's 竖撇 at the lower left: 0; the right 月's hook: 0"},
+    {"用", "77000", "the 竖撇 at the lower left: 0; the hook at the lower right: 0"},
+    {"同", "77200", "冂's left 竖 at the lower left is a 竖: 2; the hook at the lower right: 0"},
+    {"周", "77000", "the 竖撇 at the lower left: 0; the hook at the lower right: 0"},
     {"巾", "40207", "the left 竖 at the lower left: 2; the hook of 横折钩 at the lower right: 0"},
     {"帝", "30207", "亠's dot on top: 3; 巾's left 竖: 2; 巾's hook: 0"},
     {"常", "90207", "巾's left 竖: 2; 巾's hook: 0"},
-    {"才", "40003",
-     "the 撇 and the 竖钩 below the cross are both 0; 3 strokes, nothing above the lower right"},
-    {"手", "00504", "the 撇 on top at the upper left: 0; 4 strokes, nothing above the lower right"},
-    {"明", "67008", "月's hook at the lower right: 0; 8 strokes, nothing above the lower right"},
-    {"几", "77012", "the 竖撇 at the lower left: 0; 2 strokes, nothing above the lower right"},
-    {"凡", "77013", "the 撇 at the lower left: 0; 3 strokes, nothing above the lower right"},
-    {"刚", "70206",
-     "刂's 竖钩 at the upper right: 0; 冈's left 竖 at the lower left: 2; 6 strokes, nothing above "
-     "the lower right"},
-    {"利", "00907",
-     "禾's 撇: 0; 刂's 竖钩 at the upper right: 0; 7 strokes, nothing above the lower right"},
-    {"剑", "80109",
-     "刂's 竖钩 at the upper right: 0; 佥's bottom 横 at the lower left: 1; 9 strokes, nothing "
-     "above the lower right"},
-    {"副", "10601", "刂's 竖钩 at the upper right: 0; 11 strokes, nothing above the lower right"},
-    {"别", "60407",
-     "刂's 竖钩 at the upper right: 0; 力's 撇 crosses its 横折钩 at the lower left: 4; 7 strokes, "
-     "nothing above the lower right"},
-    {"判", "90507", "刂's 竖钩 at the upper right: 0; 7 strokes, nothing above the lower right"},
-    {"刘", "30406",
-     "文's 亠: its dot, 3; 刂's 竖钩 at the upper right: 0; 6 strokes, nothing above the lower "
-     "right"},
+    {"才", "40000", "the 撇 and the 竖钩 below the cross are both 0"},
+    {"手", "00500", "the 撇 on top at the upper left: 0"},
+    {"明", "67000", "月's hook at the lower right: 0"},
+    {"几", "77010", "the 竖撇 at the lower left: 0"},
+    {"凡", "77010", "the 撇 at the lower left: 0"},
+    {"刚", "70200", "刂's 竖钩 at the upper right: 0; 冈's left 竖 at the lower left: 2"},
+    {"利", "00900", "禾's 撇: 0; 刂's 竖钩 at the upper right: 0"},
+    {"剑", "80100", "刂's 竖钩 at the upper right: 0; 佥's bottom 横 at the lower left: 1"},
+    {"副", "10600", "刂's 竖钩 at the upper right: 0"},
+    {"别", "60400",
+     "刂's 竖钩 at the upper right: 0; 力's 撇 crosses its 横折钩 at the lower left: 4"},
+    {"判", "90500", "刂's 竖钩 at the upper right: 0"},
+    {"刘", "30400", "文's 亠: its dot, 3; 刂's 竖钩 at the upper right: 0"},
     {"杭", "43917", "亢's 亠 at the upper right: its dot, 3"},
     {"就", "33914", "京's 亠 at the upper left: 3 (尤's dot at the upper right stays 3)"},
     {"主", "30104", "the 亠 of 主 on top: 3, then 0"},
     {"病", "30107", "疒's 亠 at the upper left: 3; 丙's hook at the lower right: 0"},
-    {"广", "30003",
-     "广's 亠: 3; the 撇 at the lower left: 0; 3 strokes, nothing above the lower right"},
+    {"广", "30000", "广's 亠: 3; the 撇 at the lower left: 0"},
     {"应", "30018",
      "广's 亠: 3; its 撇 at the lower left: 0; the bottom 横 at the lower right (1) with 丷 above "
      "it (8)"},
     {"店", "30061", "广's 亠: 3; its 撇 at the lower left: 0"},
     {"高", "30207", "亠's dot: 3; 冂's left 竖: 2; its hook: 0"},
     {"京", "30906", "亠's dot: 3"},
-    {"六", "30804", "亠's dot: 3; 4 strokes, nothing above the lower right"},
+    {"六", "30800", "亠's dot: 3"},
     {"立", "30108", "亠's dot: 3"},
     {"交", "30408", "亠's dot: 3"},
     {"言", "30601", "亠's dot: 3"},
-    {"亡", "30713", "亠's dot: 3; 3 strokes, nothing above the lower right"},
+    {"亡", "30710", "亠's dot: 3"},
     {"位", "03218", "亻's 撇: 0; 立's 亠 at the upper right: 3; 亻's 竖 at the lower left: 2"},
     {"住", "03214", "亻's 撇: 0; 主's 亠 at the upper right: 3; 亻's 竖: 2"},
     {"往", "03214", "彳's 撇: 0; 主's 亠 at the upper right: 3; 彳's 竖: 2"},

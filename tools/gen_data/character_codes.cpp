@@ -126,6 +126,17 @@ void check_changes_something(const std::map<std::string, std::vector<std::string
   }
 }
 
+// The rhyme changes a four-corner 附角 only where it is a 垂 (2), to 0 for a 撇 or left hook; a
+// decided code that gives another 附角 must say why, naming the 附角 in its reason.
+void check_attached_fits(const std::string& ch, char four_corner, const CodeOverride& hand) {
+  const char decided = hand.code[kAttached];
+  const bool fits = four_corner == '2' ? decided == '2' || decided == '0' : decided == four_corner;
+  if (fits || hand.reason.find("附角") != std::string::npos) return;
+  throw std::runtime_error("override for " + ch + " gives the 附角 " + decided +
+                           " where the four-corner value has " + four_corner +
+                           ", and its reason does not say why");
+}
+
 std::string letters_of(const Glyph& glyph) {
   std::string letters;
   for (const auto& stroke : glyph) letters += stroke.letter;
@@ -146,7 +157,7 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
   struct Pending {
     std::string ch, value;
     Glyph glyph;
-    std::string decided;  // the override's code, if it gives one
+    const CodeOverride* hand = nullptr;  // the override, if it gives a code
   };
   std::vector<Pending> pending;
   std::set<std::string> used;
@@ -165,8 +176,8 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
       // A decided code needs neither value nor strokes; where both are there, the character
       // still teaches the 附角 reading and is checked against its decision.
       if (readable(four_corner, glyphs, ch, *hand)) {
-        pending.push_back({ch, chosen_four_corner(four_corner, ch, hand),
-                           named_glyph(glyphs, ch, hand), hand->code});
+        pending.push_back(
+            {ch, chosen_four_corner(four_corner, ch, hand), named_glyph(glyphs, ch, hand), hand});
       } else {
         result.by_utf8[ch] = hand->code;
       }
@@ -204,9 +215,10 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
       }
     }
     const TavrelReading reading = tavrel_from_four_corner(p.value, p.glyph);
-    if (!p.decided.empty()) {
-      record_decision(p.ch, reading, p.decided, figures);
-      result.by_utf8[p.ch] = p.decided;
+    if (p.hand) {
+      check_attached_fits(p.ch, p.value[kAttached], *p.hand);
+      record_decision(p.ch, reading, p.hand->code, figures);
+      result.by_utf8[p.ch] = p.hand->code;
       continue;
     }
     if (reading.cap_missing) {

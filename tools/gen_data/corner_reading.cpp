@@ -212,8 +212,6 @@ std::array<int, 4> strokes_at_corners(const Glyph& glyph) {
   return found;
 }
 
-char attached_without_shape(std::size_t strokes) { return static_cast<char>('0' + strokes % 10); }
-
 TavrelReading tavrel_from_four_corner(std::string_view four_corner, const Glyph& glyph) {
   bool digits = four_corner.size() == 5;
   for (char c : four_corner) digits = digits && c >= '0' && c <= '9';
@@ -258,7 +256,6 @@ TavrelReading tavrel_from_four_corner(std::string_view four_corner, const Glyph&
     }
     if (best >= 0) reading.code[4] = tavrel_digit('2', vertical_kind(glyph[best]));
   }
-  if (four_corner[4] == '0') reading.code[4] = attached_without_shape(glyph.size());
   return reading;
 }
 

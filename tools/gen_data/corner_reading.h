@@ -55,11 +55,6 @@ struct TavrelReading {
   bool cap_missing = false;    // an upper left 0 without a 亠 in the strokes
 };
 
-// The 附角 of a character where no shape shows above the lower right corner's shape (none, or
-// one already used: the four-corner 0): the last digit of its stroke count. Two characters built
-// alike around used shapes (工 and 到, 力 and 有) then differ in the last digit.
-char attached_without_shape(std::size_t strokes);
-
 // The Tavrel code for a four-corner value of five digits (the 附角 last). Throws
 // std::invalid_argument for another shape.
 TavrelReading tavrel_from_four_corner(std::string_view four_corner, const Glyph& glyph);
