@@ -84,7 +84,40 @@ TEST(CodeOverrides, EveryOverrideMustBeUsedAndDecideSomethingTheSourcesDoNotSay)
   EXPECT_THROW(coded(rest + "一\t1000.0\t-\t-\tr\n"), std::runtime_error);
   EXPECT_THROW(coded(rest + "一\t-\tj\t-\tr\n"), std::runtime_error);
   EXPECT_THROW(coded(rest + "一\t-\t-\t10000\tr\n"), std::runtime_error);
-  EXPECT_EQ(coded(rest + "一\t-\t-\t10001\tr\n").by_utf8.at("一"), "10001");
+  EXPECT_EQ(coded(rest + "一\t-\t-\t11000\tr\n").by_utf8.at("一"), "11000");
+}
+
+TEST(CodeOverrides, ADecidedAttachedCornerFollowsTheFourCornerValueUnlessTheReasonSaysWhy) {
+  const std::map<std::string, std::vector<std::string>> values{{"一", {"10000"}},
+                                                               {"二", {"10102"}}};
+  const auto glyphs = one_stroke_glyphs({"一", "二"});
+  auto coded = [&](const std::string& table) {
+    return code_characters(values, glyphs, parse(table + "二\t-\t-\t10100\tr\n"));
+  };
+  // Nothing shows above 一's lower right (0): another 附角 needs its reason.
+  EXPECT_THROW(coded("一\t-\t-\t11003\tr\n"), std::runtime_error);
+  EXPECT_EQ(coded("一\t-\t-\t11003\t附角: r\n").by_utf8.at("一"), "11003");
+  // A 垂 above the lower right may be a 竖 (2) or a 撇 or left hook (0), nothing else.
+  EXPECT_EQ(coded("").by_utf8.at("二"), "10100");
+  EXPECT_THROW(code_characters(values, glyphs, parse("二\t-\t-\t10107\tr\n")), std::runtime_error);
+}
+
+TEST(CodeOverrides, ANearTieIsDecidedByTheTableWhetherOrNotTheRuleGotItRight) {
+  // A 竖 and a 撇 end about as near to the lower left: the rule takes the 竖 (2).
+  const std::map<std::string, std::vector<std::string>> values{{"一", {"10200"}}};
+  const std::map<std::string, Glyph> glyphs{{"一",
+                                             {{'f', {{200, 800}, {200, 40}}},
+                                              {'s', {{300, 800}, {140, 100}}},
+                                              {'j', {{100, 800}, {900, 800}}}}}};
+  EXPECT_EQ(code_characters(values, glyphs, {}).by_utf8.at("一"), "10200");
+  EXPECT_EQ(code_characters(values, glyphs, {}).figures.near_ties, 1);
+  const auto confirmed = code_characters(values, glyphs, parse("一\t-\t-\t10200\tr\n"));
+  EXPECT_EQ(confirmed.figures.near_ties, 0);
+  EXPECT_EQ(confirmed.figures.near_ties_by_hand, 1);
+  EXPECT_EQ(confirmed.figures.near_ties_changed_by_hand, 0);
+  const auto changed = code_characters(values, glyphs, parse("一\t-\t-\t10000\tr\n"));
+  EXPECT_EQ(changed.by_utf8.at("一"), "10000");
+  EXPECT_EQ(changed.figures.near_ties_changed_by_hand, 1);
 }
 
 TEST(CodeOverrides, TheShippedTableReadsAndGivesEveryLineAReason) {

@@ -126,24 +126,60 @@ TEST(CornerReading, OnlyFiveDigitValuesAreRead) {
   EXPECT_THROW(tavrel_from_four_corner("21a00", kShang), std::invalid_argument);
 }
 
+// A character whose corners all stand at its first stroke, outside any shorter ending.
+AttachedCornerCase ending_only(const std::string& letters) {
+  return {letters, {0, 0, 0, 0}, "0000"};
+}
+
 TEST(AttachedCorner, TheLongestSharedEndingDecidesAndACharacterIsNotItsOwnWitness) {
   AttachedCornerByEnding attached;
-  attached.learn("jfcjj", '7');  // two characters ending in the same three strokes
-  attached.learn("sfcjj", '7');
-  attached.learn("kkcjj", '1');
-  attached.learn("jj", '0');
-  attached.learn("ss", '2');
-  EXPECT_EQ(attached.read("ffcjj"), '7');  // "cjj": 7 twice against 1 once
-  EXPECT_EQ(attached.read("kjj"), '7');    // "jj" holds 7, 7, 1 and 0
-  EXPECT_EQ(attached.read("fss"), '2');
-  EXPECT_EQ(attached.read("l"), '0');  // no ending shared
+  attached.learn(ending_only("jfcjj"), '7');  // two characters ending in the same three strokes
+  attached.learn(ending_only("sfcjj"), '7');
+  attached.learn(ending_only("kkcjj"), '1');
+  attached.learn(ending_only("jj"), '0');
+  attached.learn(ending_only("ss"), '2');
+  EXPECT_EQ(attached.read(ending_only("ffcjj")), '7');  // "fcjj": 7 twice, then "cjj": 7 7 1
+  EXPECT_EQ(attached.read(ending_only("kjj")), '7');    // "jj" holds 7, 7, 1 and 0
+  EXPECT_EQ(attached.read(ending_only("fss")), '2');
+  EXPECT_EQ(attached.read(ending_only("l")), '0');  // no ending shared
   // Read again for a learnt character, its own entry left out.
-  EXPECT_EQ(attached.read("kkcjj", '1'), '7');
-  EXPECT_EQ(attached.read("ss", '2'), '0');  // nothing else ends in s
+  EXPECT_EQ(attached.read(ending_only("kkcjj"), '1'), '7');
+  EXPECT_EQ(attached.read(ending_only("ss"), '2'), '0');  // nothing else ends in s
   AttachedCornerByEnding tie;
-  tie.learn("aj", '4');
-  tie.learn("bj", '3');
-  EXPECT_EQ(tie.read("cj"), '3');  // a tie goes to the smaller digit
+  tie.learn(ending_only("aj"), '4');
+  tie.learn(ending_only("bj"), '3');
+  EXPECT_EQ(tie.read(ending_only("cj")), '3');  // a tie goes to the smaller digit
+}
+
+TEST(AttachedCorner, AnEndingThatMakesTheUpperRightHasItsShapesUsed) {
+  // 月 ("srjj") makes the upper right of 明 (its turn is used: 0) but not of 萌 (the turn shows
+  // above the hook: 7).
+  const AttachedCornerCase ming{"fcjjsrjj", {0, 4, 0, 5}, "6702"};
+  const AttachedCornerCase meng{"jfffcjjsrjj", {0, 2, 0, 8}, "4462"};
+  const AttachedCornerCase another_below{"kkisrjj", {0, 0, 2, 4}, "3012"};
+  AttachedCornerByEnding attached;
+  attached.learn(ming, '0');
+  attached.learn(meng, '7');
+  attached.learn(another_below, '7');
+  // 月 again at the upper right: as 明, though two of three characters ending in 月 give 7.
+  EXPECT_EQ(attached.read({"jjjsrjj", {0, 3, 0, 4}, "1702"}), '0');
+  // 月 below another part: as 萌.
+  EXPECT_EQ(attached.read({"kkjsrjj", {0, 0, 0, 4}, "3302"}), '7');
+}
+
+TEST(AttachedCorner, TwoCharactersBuiltAlikeAreEachOthersOnlyWitness) {
+  // 拔 and 跋 end in the same 犮 (here "jsxsl") standing alike, and the source gives them 7 and 4.
+  const AttachedCornerCase ba{"jgijsxsl", {0, 3, 0, 7}, "5304"};
+  const AttachedCornerCase ba_foot{"fcjfjfijsxsl", {0, 7, 0, 11}, "6314"};
+  const AttachedCornerCase other{"kkisl", {0, 0, 0, 4}, "3013"};  // shares only "sl"
+  AttachedCornerByEnding attached;
+  attached.learn(ba, '7', "拔");
+  attached.learn(ba_foot, '4', "跋");
+  attached.learn(other, '0', "汉");
+  EXPECT_EQ(attached.only_witness(ba, "拔"), "跋");
+  EXPECT_EQ(attached.only_witness(ba_foot, "跋"), "拔");
+  EXPECT_EQ(attached.read(ba, '7'), '4');             // each reads the other's
+  EXPECT_EQ(attached.only_witness(other, "汉"), "");  // a two-stroke ending is not a part
 }
 
 }  // namespace

@@ -29,12 +29,14 @@ class GeneratorTest : public ::testing::Test {
                                 const std::string& article, const ListSizes& sizes = {},
                                 const std::string& readings = "",
                                 const std::string& overrides = "") {
-    return generate_data(
-        {dir_.write("src/unihan.txt", unihan), dir_.write("src/readings.txt", readings),
-         dir_.write("src/strokes.tsv", strokes_for(unihan)),
-         dir_.write("src/overrides.tsv", overrides), dir_.write("src/dict.txt", words),
-         dir_.write("src/article.txt", article), {}},
-        dir_.path() / "data", sizes);
+    return generate_data({dir_.write("src/unihan.txt", unihan),
+                          dir_.write("src/readings.txt", readings),
+                          dir_.write("src/strokes.tsv", strokes_for(unihan)),
+                          dir_.write("src/overrides.tsv", overrides),
+                          dir_.write("src/dict.txt", words),
+                          dir_.write("src/article.txt", article),
+                          {}},
+                         dir_.path() / "data", sizes);
   }
   std::string output(const std::string& relative) { return dir_.read("data/" + relative); }
   std::vector<dict::DictRecord> records(const std::string& relative, int file_number) {

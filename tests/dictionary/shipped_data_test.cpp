@@ -238,7 +238,7 @@ TEST(ShippedData, EveryCodeIsItsFourCornerValueWithTheRhymesDigits) {
       changed_to_zero += to_zero, changed_to_three += to_three;
     }
   }
-  EXPECT_GE(compared, 6600u);
+  EXPECT_GE(compared, 6400u);         // all but the overridden characters
   EXPECT_GT(changed_to_zero, 1000u);  // the rhyme's 0 for 撇 and left hooks
   EXPECT_GT(changed_to_three, 300u);  // and 3 for the dot of 亠
 }

@@ -55,17 +55,56 @@ const CodeOverride* hand_or_empty(const CodeOverride* hand) {
   return hand ? hand : &kNone;
 }
 
-// True when the sources alone give one value and named strokes for the character.
+// True when the sources, with the override's value and stroke names where it gives them, give one
+// value and named strokes for the character.
 bool readable(const std::map<std::string, std::vector<std::string>>& four_corner,
-              const std::map<std::string, Glyph>& glyphs, const std::string& ch) {
+              const std::map<std::string, Glyph>& glyphs, const std::string& ch,
+              const CodeOverride& hand) {
   auto values = four_corner.find(ch);
   auto glyph = glyphs.find(ch);
-  if (values == four_corner.end() || values->second.size() != 1 || glyph == glyphs.end())
+  if (glyph == glyphs.end()) return false;
+  if (hand.four_corner.empty() && (values == four_corner.end() || values->second.size() != 1))
     return false;
+  if (!hand.stroke_letters.empty()) return hand.stroke_letters.size() == glyph->second.size();
   for (const auto& stroke : glyph->second) {
     if (stroke.letter == '?') return false;
   }
   return true;
+}
+
+struct Disagreement {
+  std::string value;  // the source's, 附角 last
+  char read = 0;
+  std::string witness;  // the only character built alike, if there is one
+};
+
+// Pairs of characters built alike, each the other's only witness, to which the source gives
+// different 附角: each reads the other's, so no reading from the strokes can agree on both.
+void count_pairs_built_alike(const std::map<std::string, Disagreement>& disagreements,
+                             CharacterCodeFigures& figures) {
+  for (const auto& [ch, d] : disagreements) {
+    auto other = disagreements.find(d.witness);
+    if (d.witness.empty() || other == disagreements.end() || other->second.witness != ch) continue;
+    if (d.read != other->second.value[kAttached] || other->second.read != d.value[kAttached])
+      continue;
+    ++figures.attached_pairs_built_alike;
+    if (ch < d.witness)
+      figures.attached_pair_examples.push_back(ch + d.value + "/" + d.witness +
+                                               other->second.value);
+  }
+}
+
+// A decided code must differ from what the reading gives on its own, unless the reading came to
+// a near tie: then the override is the reviewed decision of that tie.
+void record_decision(const std::string& ch, const TavrelReading& reading,
+                     const std::string& decided, CharacterCodeFigures& figures) {
+  const bool same = reading.code == decided;
+  if (reading.near_ties) {
+    ++figures.near_ties_by_hand;
+    figures.near_ties_changed_by_hand += !same;
+  } else if (same) {
+    throw std::runtime_error("override for " + ch + " changes nothing");
+  }
 }
 
 // An override that repeats the sources decides nothing and hides what they say.
@@ -87,13 +126,28 @@ void check_changes_something(const std::map<std::string, std::vector<std::string
   }
 }
 
-}  // namespace
+// The rhyme changes a four-corner 附角 only where it is a 垂 (2), to 0 for a 撇 or left hook; a
+// decided code that gives another 附角 must say why, naming the 附角 in its reason.
+void check_attached_fits(const std::string& ch, char four_corner, const CodeOverride& hand) {
+  const char decided = hand.code[kAttached];
+  const bool fits = four_corner == '2' ? decided == '2' || decided == '0' : decided == four_corner;
+  if (fits || hand.reason.find("附角") != std::string::npos) return;
+  throw std::runtime_error("override for " + ch + " gives the 附角 " + decided +
+                           " where the four-corner value has " + four_corner +
+                           ", and its reason does not say why");
+}
 
 std::string letters_of(const Glyph& glyph) {
   std::string letters;
   for (const auto& stroke : glyph) letters += stroke.letter;
   return letters;
 }
+
+AttachedCornerCase attached_corner_case(const Glyph& glyph, const std::string& four_corner) {
+  return {letters_of(glyph), strokes_at_corners(glyph), four_corner.substr(0, kAttached)};
+}
+
+}  // namespace
 
 CharacterCodes code_characters(const std::map<std::string, std::vector<std::string>>& four_corner,
                                const std::map<std::string, Glyph>& glyphs,
@@ -103,9 +157,9 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
   struct Pending {
     std::string ch, value;
     Glyph glyph;
+    const CodeOverride* hand = nullptr;  // the override, if it gives a code
   };
   std::vector<Pending> pending;
-  std::vector<std::string> decided;  // characters whose code the table gives
   std::set<std::string> used;
   for (const auto& gb : gb2312_characters()) {
     const std::string& ch = gb.utf8;
@@ -115,19 +169,23 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
     if (!hand && !glyphs.contains(ch) && !four_corner.contains(ch)) continue;
     if (hand) used.insert(ch), ++figures.overrides_used;
     ++figures.characters;
+    figures.four_corner_by_hand += hand && !hand->four_corner.empty();
+    figures.stroke_names_by_hand += hand && !hand->stroke_letters.empty();
     if (hand && !hand->code.empty()) {
-      // A decided code needs neither value nor strokes.
-      result.by_utf8[ch] = hand->code;
       ++figures.codes_by_hand;
-      figures.four_corner_by_hand += !hand->four_corner.empty();
-      decided.push_back(ch);
+      // A decided code needs neither value nor strokes; where both are there, the character
+      // still teaches the 附角 reading and is checked against its decision.
+      if (readable(four_corner, glyphs, ch, *hand)) {
+        pending.push_back(
+            {ch, chosen_four_corner(four_corner, ch, hand), named_glyph(glyphs, ch, hand), hand});
+      } else {
+        result.by_utf8[ch] = hand->code;
+      }
       continue;
     }
     check_changes_something(four_corner, glyphs, ch, *hand_or_empty(hand));
     pending.push_back(
-        {ch, chosen_four_corner(four_corner, ch, hand), named_glyph(glyphs, ch, hand)});
-    figures.four_corner_by_hand += hand && !hand->four_corner.empty();
-    figures.stroke_names_by_hand += hand && !hand->stroke_letters.empty();
+        {ch, chosen_four_corner(four_corner, ch, hand), named_glyph(glyphs, ch, hand), {}});
   }
   for (const auto& [ch, entry] : overrides) {
     if (!used.contains(ch))
@@ -136,40 +194,44 @@ CharacterCodes code_characters(const std::map<std::string, std::vector<std::stri
 
   AttachedCornerByEnding attached;
   for (const auto& p : pending) {
-    if (p.value.size() == kAttached + 1) attached.learn(letters_of(p.glyph), p.value[kAttached]);
+    if (p.value.size() == kAttached + 1) {
+      attached.learn(attached_corner_case(p.glyph, p.value), p.value[kAttached], p.ch);
+    }
   }
+  std::map<std::string, Disagreement> disagreements;
   for (auto& p : pending) {
-    const std::string letters = letters_of(p.glyph);
+    const AttachedCornerCase known = attached_corner_case(p.glyph, p.value);
     if (p.value.size() == kAttached) {
-      p.value += attached.read(letters);
+      p.value += attached.read(known);
       ++figures.attached_read;
     } else {
-      const char read = attached.read(letters, p.value[kAttached]);
+      const char read = attached.read(known, p.value[kAttached]);
       ++figures.attached_checked;
       if (read == p.value[kAttached]) {
         ++figures.attached_agreeing;
       } else {
         ++figures.attached_disagreements[std::string(1, p.value[kAttached]) + "→" + read];
+        disagreements[p.ch] = {p.value, read, attached.only_witness(known, p.ch)};
       }
     }
     const TavrelReading reading = tavrel_from_four_corner(p.value, p.glyph);
+    if (p.hand) {
+      check_attached_fits(p.ch, p.value[kAttached], *p.hand);
+      record_decision(p.ch, reading, p.hand->code, figures);
+      result.by_utf8[p.ch] = p.hand->code;
+      continue;
+    }
     if (reading.cap_missing) {
       throw std::runtime_error(p.ch +
                                ": upper left 0 without a 亠 in the strokes; decide it by hand");
     }
     figures.near_ties += reading.near_ties;
+    if (reading.near_ties) {
+      figures.near_tie_characters.push_back(p.ch + reading.code + " " + reading.near_tie_notes);
+    }
     result.by_utf8[p.ch] = reading.code;
   }
-  // A decided code must differ from what the reading would give on its own.
-  for (const auto& ch : decided) {
-    if (!readable(four_corner, glyphs, ch)) continue;
-    const std::string& value = four_corner.at(ch).front();
-    std::string full = value;
-    if (full.size() == kAttached) full += attached.read(letters_of(glyphs.at(ch)));
-    if (tavrel_from_four_corner(full, glyphs.at(ch)).code == result.by_utf8[ch]) {
-      throw std::runtime_error("override for " + ch + " changes nothing");
-    }
-  }
+  count_pairs_built_alike(disagreements, figures);
   return result;
 }
 

@@ -10,6 +10,7 @@
 namespace tavrel::gen {
 namespace {
 
+constexpr const char* kCornerNames[] = {"upper left", "upper right", "lower left", "lower right"};
 constexpr std::string_view kFallingOrHookedLetters = "snmgtrzwae";
 constexpr std::string_view kStraightVerticalLetters = "fhbcvqpu";
 constexpr char kFoldThenFallOrFold = 'x';  // 竖折撇 or 竖折折
@@ -129,7 +130,7 @@ Standing vertical_kind(const Stroke& stroke) {
 }
 
 int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>& taken,
-                       bool* near_tie) {
+                       bool* near_tie, int* rival) {
   if (near_tie) *near_tie = false;
   const Box box = bounding_box(glyph);
   const Point target = corner_point(box, corner);
@@ -156,6 +157,7 @@ int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>
     const Stroke& a = glyph[chosen];
     const Stroke& b = glyph[other.index];
     bool other_reaches_further = is_upper(corner) ? highest(b) > highest(a) : lowest(b) < lowest(a);
+    if (rival) *rival = other_reaches_further ? chosen : other.index;
     if (other_reaches_further) chosen = other.index;
     break;
   }
@@ -200,6 +202,16 @@ bool cap_at_upper_right(const Glyph& glyph, char upper_left_digit) {
   return false;
 }
 
+std::array<int, 4> strokes_at_corners(const Glyph& glyph) {
+  const Box box = bounding_box(glyph);
+  std::array<int, 4> found{};
+  for (Corner corner :
+       {Corner::kUpperLeft, Corner::kUpperRight, Corner::kLowerLeft, Corner::kLowerRight}) {
+    found[static_cast<int>(corner)] = nearest_stroke(glyph, corner_point(box, corner));
+  }
+  return found;
+}
+
 TavrelReading tavrel_from_four_corner(std::string_view four_corner, const Glyph& glyph) {
   bool digits = four_corner.size() == 5;
   for (char c : four_corner) digits = digits && c >= '0' && c <= '9';
@@ -213,9 +225,15 @@ TavrelReading tavrel_from_four_corner(std::string_view four_corner, const Glyph&
     Standing standing = Standing::kOther;
     if (four_corner[at] == '2') {
       bool near_tie = false;
-      int index = vertical_at_corner(glyph, kCorners[at], taken, &near_tie);
+      int rival = -1;
+      int index = vertical_at_corner(glyph, kCorners[at], taken, &near_tie, &rival);
       if (index >= 0) standing = vertical_kind(glyph[index]), taken.push_back(index);
       reading.near_ties += near_tie;
+      if (near_tie) {
+        reading.near_tie_notes += std::string(kCornerNames[at]) + ":" +
+                                  stroke_name(glyph[index].letter) + ">" +
+                                  stroke_name(glyph[rival].letter) + ";";
+      }
     } else if (four_corner[at] == '0' && at == 0) {
       standing = Standing::kDotOverHorizontal;  // the first corner cannot reuse a shape
       reading.cap_missing = caps(glyph).empty();

@@ -2,6 +2,7 @@
 // stands at a corner, and how the rhyme counts it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,17 +36,23 @@ Standing vertical_kind(const Stroke& stroke);
 // (upper corners) or lower (lower corners) stands there, and `near_tie` is set. -1 when no
 // stroke can.
 inline constexpr double kNearTieUnits = 30;
+// `rival` receives the index of the stroke that lost the near tie.
 int vertical_at_corner(const Glyph& glyph, Corner corner, const std::vector<int>& taken = {},
-                       bool* near_tie = nullptr);
+                       bool* near_tie = nullptr, int* rival = nullptr);
 
 // True when a 亠 (a dot over a stroke that begins with a horizontal) stands at the upper right
 // apart from the shape of the upper left (`upper_left_digit` is that corner's four-corner digit).
 bool cap_at_upper_right(const Glyph& glyph, char upper_left_digit);
 
+// The stroke nearest each corner of the glyph's box: upper left, upper right, lower left, lower
+// right.
+std::array<int, 4> strokes_at_corners(const Glyph& glyph);
+
 struct TavrelReading {
-  std::string code;          // five digits
-  int near_ties = 0;         // corners decided by the near-tie rule
-  bool cap_missing = false;  // an upper left 0 without a 亠 in the strokes
+  std::string code;            // five digits
+  int near_ties = 0;           // corners decided by the near-tie rule
+  std::string near_tie_notes;  // per such corner: where, the stroke taken and the one left
+  bool cap_missing = false;    // an upper left 0 without a 亠 in the strokes
 };
 
 // The Tavrel code for a four-corner value of five digits (the 附角 last). Throws

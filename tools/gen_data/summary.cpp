@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "common/data_path.h"
@@ -101,7 +102,11 @@ std::string describe_character_codes(const CharacterCodeFigures& f) {
   out << "GB2312 characters coded: " << f.characters << "; overrides used: " << f.overrides_used
       << " (four-corner value by hand " << f.four_corner_by_hand << ", stroke names by hand "
       << f.stroke_names_by_hand << ", code by hand " << f.codes_by_hand << ")\n"
-      << "corners decided by the near-tie rule: " << f.near_ties << "\n"
+      << "corners decided by the near-tie rule and not reviewed: " << f.near_ties
+      << "; characters whose near tie the override table decides: " << f.near_ties_by_hand
+      << " (the rule's code changed in " << f.near_ties_changed_by_hand << ")\n";
+  for (const auto& ch : f.near_tie_characters) out << "  " << ch << "\n";
+  out << ""
       << "附角 read from the stroke names by the ending they share: " << f.attached_read
       << "; where the source gives one, the "
       << "reading (leaving the character out) agrees on " << f.attached_agreeing << " of "
@@ -114,6 +119,15 @@ std::string describe_character_codes(const CharacterCodeFigures& f) {
   for (std::size_t i = 0; i < kinds.size() && i < 8; ++i) {
     out << " " << kinds[i].second << " " << -kinds[i].first;
   }
+  out << "\n";
+  const int apart = f.attached_pairs_built_alike;
+  const int checked = f.attached_checked - apart;
+  out << "附角 disagreements in pairs that are each other's only witness (the same ending of "
+         "three strokes or more, standing alike) and that the source gives different 附角: "
+      << apart << " characters; leaving them out the reading agrees on " << f.attached_agreeing
+      << " of " << checked << " (" << fixed(checked ? 100.0 * f.attached_agreeing / checked : 0)
+      << "%)\n ";
+  for (const auto& pair : f.attached_pair_examples) out << " " << pair;
   out << "\n";
   return out.str();
 }
@@ -144,22 +158,30 @@ std::string describe_data(const std::filesystem::path& data_dir,
   describe_scope(out, "characters", char_codes);
   describe_scope(out, "words", word_codes);
 
+  // A character with a short code of its own is typed without a choice as well.
+  std::set<std::string> with_short_code;
+  for (const auto& r : zh1) {
+    if (r.code.size() <= kShortCodeDigits) with_short_code.insert(r.text);
+  }
   int full_code_chars = 0, first_candidates = 0;
-  double weight = 0, first_weight = 0;
+  double weight = 0, first_weight = 0, without_choice_weight = 0;
   std::string previous_code;
   for (const auto& r : zh1) {
     if (r.code.size() <= kShortCodeDigits) continue;
     auto count = running_text.find(utf8_from_gbk(r.text));
     const double w = count == running_text.end() ? 0 : static_cast<double>(count->second);
     ++full_code_chars, weight += w;
-    if (r.code != previous_code) ++first_candidates, first_weight += w;
+    const bool first = r.code != previous_code;
+    if (first) ++first_candidates, first_weight += w;
+    if (first || with_short_code.contains(r.text)) without_choice_weight += w;
     previous_code = r.code;
   }
   out << "characters with a full code: " << full_code_chars
       << ", first candidate of their code: " << first_candidates << " ("
       << fixed(full_code_chars ? 100.0 * first_candidates / full_code_chars : 0)
       << "%), weighted by running text " << fixed(weight ? 100.0 * first_weight / weight : 0)
-      << "%\n";
+      << "%; counting the short codes "
+      << fixed(weight ? 100.0 * without_choice_weight / weight : 0) << "%\n";
   describe_drill_words(out, data_dir, word_candidates);
   return out.str();
 }
