@@ -84,6 +84,8 @@ class Tform_test : public tavrel::OnDemand<QDialog> {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static constexpr int kBoxWidth = 756;  // the article box, and the box's holder when it grows
+  static QString default_status();       // the status line before an article is chosen
   void build_segment_panel();
   bool FormKeyPress(QKeyEvent* event);
   void article_end();

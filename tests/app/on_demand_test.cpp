@@ -89,7 +89,9 @@ TEST_F(WindowsAtStartUp, LeavesEveryWindowButTheLauncherUnbuiltWithItsCreationDe
       EXPECT_EQ(on_demand, nullptr) << "the launcher shows at once";
       continue;
     }
-    if (on_demand) EXPECT_FALSE(on_demand->controls_built()) << window->objectName().toStdString();
+    if (on_demand) {
+      EXPECT_FALSE(on_demand->controls_built()) << window->objectName().toStdString();
+    }
   }
   // What creating the windows sets, before any control exists.
   EXPECT_EQ(Form1->LevelStep, 1);

@@ -57,7 +57,7 @@ TEST(CodeOverrides, AMalformedLineIsReportedWithItsNumber) {
 // One named stroke for each character, enough for the checks below.
 std::map<std::string, Glyph> one_stroke_glyphs(std::initializer_list<const char*> chars) {
   std::map<std::string, Glyph> glyphs;
-  for (const char* ch : chars) glyphs[ch] = {{'j', {{100, 500}, {900, 500}}}};
+  for (const char* ch : chars) glyphs[ch] = {{'j', {{100, 500}, {900, 500}}, {}}};
   return glyphs;
 }
 
@@ -106,9 +106,9 @@ TEST(CodeOverrides, ANearTieIsDecidedByTheTableWhetherOrNotTheRuleGotItRight) {
   // A 竖 and a 撇 end about as near to the lower left: the rule takes the 竖 (2).
   const std::map<std::string, std::vector<std::string>> values{{"一", {"10200"}}};
   const std::map<std::string, Glyph> glyphs{{"一",
-                                             {{'f', {{200, 800}, {200, 40}}},
-                                              {'s', {{300, 800}, {140, 100}}},
-                                              {'j', {{100, 800}, {900, 800}}}}}};
+                                             {{'f', {{200, 800}, {200, 40}}, {}},
+                                              {'s', {{300, 800}, {140, 100}}, {}},
+                                              {'j', {{100, 800}, {900, 800}}, {}}}}};
   EXPECT_EQ(code_characters(values, glyphs, {}).by_utf8.at("一"), "10200");
   EXPECT_EQ(code_characters(values, glyphs, {}).figures.near_ties, 1);
   const auto confirmed = code_characters(values, glyphs, parse("一\t-\t-\t10200\tr\n"));

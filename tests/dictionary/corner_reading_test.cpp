@@ -9,7 +9,7 @@ namespace tavrel::gen {
 namespace {
 
 // A stroke from its letter and median points (font units, y upwards).
-Stroke stroke(char letter, std::initializer_list<Point> median) { return {letter, median}; }
+Stroke stroke(char letter, std::initializer_list<Point> median) { return {letter, median, {}}; }
 
 // 上: a 竖 on top, a short 横 to its right, a long 横 at the bottom.
 const Glyph kShang = {stroke('f', {{420, 820}, {420, 60}}), stroke('j', {{430, 450}, {760, 450}}),

@@ -128,7 +128,9 @@ TEST(Choices, CornersAskZeroOnlyAtTheUpperLeftCapEachDigitAndTakeTurns) {
   std::set<int> corners;
   for (const auto& pick : picks) {
     EXPECT_TRUE(is_drilled_corner(pick.digit(), pick.corner)) << pick.ch.code;
-    if (pick.digit() == '0') EXPECT_EQ(pick.corner, kTopLeft) << pick.ch.code;
+    if (pick.digit() == '0') {
+      EXPECT_EQ(pick.corner, kTopLeft) << pick.ch.code;
+    }
     EXPECT_TRUE(seen.insert(pick.ch.utf8).second) << "twice: " << pick.ch.utf8;
     ++per_digit[pick.digit()];
     corners.insert(pick.corner);

@@ -283,9 +283,13 @@ TEST(ShippedPictures, IllustrationsColourTheStrokesOfEachPosition) {
       // Sixteen colours: an edge's blend may come out as a position's colour a pixel off; a
       // stroke coloured for the wrong position would be dozens.
       EXPECT_LE(colour.off_strokes, 2) << colour.first_off.x() << "," << colour.first_off.y();
-      if (strokes.empty()) EXPECT_EQ(colour.coloured, 0);
+      if (strokes.empty()) {
+        EXPECT_EQ(colour.coloured, 0);
+      }
       // A stroke of several positions is shared out; one of its own must show.
-      if (found.has_stroke_of_its_own(position)) EXPECT_GT(colour.coloured, 4);
+      if (found.has_stroke_of_its_own(position)) {
+        EXPECT_GT(colour.coloured, 4);
+      }
     }
     ++checked;
   }

@@ -359,7 +359,6 @@ std::vector<Shape> smalls(const Glyph& glyph) {
     const Stroke& middle = glyph[static_cast<std::size_t>(v)];
     // The middle of 小 is a 竖钩 or 竖; in 火 it is the long 撇.
     if (!has_letter(middle, "gfs")) continue;
-    const Box column = box_of({middle});
     const double length = length_of(middle);
     const Point mm = mean_of(middle);
     auto beside = [&](const Stroke& s) {
