@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "app/launcher_background.h"
 #include "app/online_page.h"
 #include "app/startup.h"
 #include "common/data_path.h"
@@ -18,10 +19,6 @@
 #include "platform/window_place.h"
 
 Tpreface01* preface01 = nullptr;
-
-namespace {
-const char* const kBackground = ":/images/face.jpg";
-}
 
 Tpreface01::Tpreface01(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
@@ -35,7 +32,7 @@ Tpreface01::Tpreface01(QWidget* parent)
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(0, 0, 1002, 712);
-  Image1->setPixmap(QPixmap(kBackground, "JPG"));  // by name: no other image plug-in is loaded
+  Image1->setPixmap(QPixmap::fromImage(tavrel::launcher_background()));
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
 

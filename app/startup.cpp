@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QVariant>
 #include <functional>
@@ -101,9 +102,12 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 }
 
 int run_program(QApplication& app) {
-  // The 48-pixel icon read as PNG by name: a format guessed from the content loads every image
-  // plug-in, and the 256-pixel picture costs as much to decode as the launcher's background.
-  app.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/tavrel_48.png"), "PNG")));
+  // The 48-pixel icon read by the built-in PNG reader alone: a reader allowed to guess the format
+  // loads and asks every image plug-in first, and the 256-pixel picture costs as much to decode
+  // as the launcher's background.
+  QImageReader icon(QStringLiteral(":/images/tavrel_48.png"), "png");
+  icon.setAutoDetectImageFormat(false);
+  app.setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   history::set_history_file(history::history_path(
       program_dir_from(QCoreApplication::applicationFilePath().toStdString())));
   create_windows();

@@ -9,6 +9,7 @@
 
 #include "app/Unit_about.h"
 #include "app/face01.h"
+#include "app/launcher_background.h"
 #include "app/online_page.h"
 #include "app/startup.h"
 #include "platform/scripted_platform.h"
@@ -123,6 +124,32 @@ TEST_F(Launcher, TheAnimationShowsOnlyOverTheFirstButton) {
   EXPECT_FALSE(launcher_.ShockwaveFlash1->isVisibleTo(&launcher_));
   for (int button = 2; button <= 5; ++button) launcher_.SpeedButtonMouseMove(button);
   EXPECT_FALSE(launcher_.ShockwaveFlash1->isVisibleTo(&launcher_));
+}
+
+TEST_F(Launcher, TheMovieIsReadWhenThePlayerFirstShowsAndPausesWhenItHides) {
+  program_.write("images/show.swf", kTinyGif);
+  launcher_.FormShow();
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 0) << "nothing read while it is hidden";
+  launcher_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&launcher_));
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 0);
+  launcher_.SpeedButtonMouseMove(1);
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 1);
+  EXPECT_TRUE(launcher_.ShockwaveFlash1->playing());
+  EXPECT_NE(launcher_.ShockwaveFlash1->movie(), nullptr);
+  launcher_.Image1MouseMove();
+  EXPECT_FALSE(launcher_.ShockwaveFlash1->playing());
+  platform_->message_answers = {MsgResult::Yes};
+  launcher_.close();
+}
+
+TEST_F(Launcher, TheBackgroundIsTheCommittedPictureAsItDecodes) {
+  const QImage decoded = QImage(TAVREL_LAUNCHER_PICTURE).convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(decoded.isNull());
+  const QImage built_in = launcher_background();
+  EXPECT_EQ(built_in.constBits(), kLauncherBackground.pixels) << "the program's bytes, not a copy";
+  EXPECT_EQ(built_in, decoded);
+  EXPECT_EQ(launcher_.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32), decoded);
 }
 
 TEST_F(Launcher, WithoutTheMovieThePlayerStaysEmpty) {
