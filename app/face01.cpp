@@ -27,6 +27,13 @@ Tpreface01::Tpreface01(QWidget* parent)
   setWindowTitle(QString::fromUtf8(tavrel::kProgramTitle));
   setFixedSize(1002, 712);
   setFont(tavrel::song_font(12));
+  // The flat buttons' look, read once for all of them rather than once per button; only the
+  // launcher's own buttons, not those of the message boxes it opens.
+  setStyleSheet(
+      "Tpreface01 > QPushButton { border: none; background: transparent; }"
+      "Tpreface01 > QPushButton:hover {"
+      " border: 1px solid rgba(255, 255, 255, 170); border-radius: 6px; }"
+      "Tpreface01 > QPushButton:pressed { background: rgba(0, 0, 0, 40); border-radius: 6px; }");
   ProgramPath = QCoreApplication::applicationFilePath().toStdString();
 
   Image1 = new QLabel(this);
@@ -83,10 +90,6 @@ QPushButton* Tpreface01::make_button(const char* name, QRect place) {
   button->setFocusPolicy(Qt::NoFocus);
   button->setCursor(Qt::PointingHandCursor);
   button->setMouseTracking(true);
-  button->setStyleSheet(
-      "QPushButton { border: none; background: transparent; }"
-      "QPushButton:hover { border: 1px solid rgba(255, 255, 255, 170); border-radius: 6px; }"
-      "QPushButton:pressed { background: rgba(0, 0, 0, 40); border-radius: 6px; }");
   button->installEventFilter(this);
   return button;
 }
