@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "app/launcher_background.h"
+#include "app/built_in_pictures.h"
 #include "app/online_page.h"
 #include "app/startup.h"
 #include "common/data_path.h"
@@ -39,7 +39,7 @@ Tpreface01::Tpreface01(QWidget* parent)
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(0, 0, 1002, 712);
-  Image1->setPixmap(QPixmap::fromImage(tavrel::launcher_background()));
+  Image1->setPixmap(QPixmap::fromImage(tavrel::image_of(tavrel::kLauncherBackground)));
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
 

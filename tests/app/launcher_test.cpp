@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "app/Unit_about.h"
+#include "app/built_in_pictures.h"
 #include "app/face01.h"
-#include "app/launcher_background.h"
 #include "app/online_page.h"
 #include "app/startup.h"
 #include "platform/scripted_platform.h"
@@ -143,13 +143,21 @@ TEST_F(Launcher, TheMovieIsReadWhenThePlayerFirstShowsAndPausesWhenItHides) {
   launcher_.close();
 }
 
-TEST_F(Launcher, TheBackgroundIsTheCommittedPictureAsItDecodes) {
-  const QImage decoded = QImage(TAVREL_LAUNCHER_PICTURE).convertToFormat(QImage::Format_RGB32);
-  ASSERT_FALSE(decoded.isNull());
-  const QImage built_in = launcher_background();
+// The pictures built in at build time are the committed files as the program would decode them.
+TEST_F(Launcher, TheBuiltInPicturesAreTheCommittedFilesAsTheyDecode) {
+  const QImage face = QImage(TAVREL_DATA_DIR "/images/face.jpg");
+  ASSERT_FALSE(face.isNull());
+  ASSERT_FALSE(face.hasAlphaChannel());
+  const QImage built_in = image_of(kLauncherBackground);
   EXPECT_EQ(built_in.constBits(), kLauncherBackground.pixels) << "the program's bytes, not a copy";
-  EXPECT_EQ(built_in, decoded);
-  EXPECT_EQ(launcher_.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32), decoded);
+  EXPECT_EQ(built_in, face.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(launcher_.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+            face.convertToFormat(QImage::Format_RGB32));
+
+  const QImage icon = QImage(TAVREL_DATA_DIR "/images/tavrel_48.png");
+  ASSERT_TRUE(icon.hasAlphaChannel());
+  EXPECT_EQ(image_of(kProgramIcon), icon.convertToFormat(QImage::Format_ARGB32))
+      << "transparency kept";
 }
 
 TEST_F(Launcher, WithoutTheMovieThePlayerStaysEmpty) {
