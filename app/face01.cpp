@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "app/built_in_pictures.h"
 #include "app/online_page.h"
 #include "app/startup.h"
 #include "common/data_path.h"
@@ -19,10 +20,6 @@
 
 Tpreface01* preface01 = nullptr;
 
-namespace {
-const char* const kBackground = ":/images/face.jpg";
-}
-
 Tpreface01::Tpreface01(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowTitleHint) {
@@ -30,12 +27,19 @@ Tpreface01::Tpreface01(QWidget* parent)
   setWindowTitle(QString::fromUtf8(tavrel::kProgramTitle));
   setFixedSize(1002, 712);
   setFont(tavrel::song_font(12));
+  // The flat buttons' look, read once for all of them rather than once per button; only the
+  // launcher's own buttons, not those of the message boxes it opens.
+  setStyleSheet(
+      "Tpreface01 > QPushButton { border: none; background: transparent; }"
+      "Tpreface01 > QPushButton:hover {"
+      " border: 1px solid rgba(255, 255, 255, 170); border-radius: 6px; }"
+      "Tpreface01 > QPushButton:pressed { background: rgba(0, 0, 0, 40); border-radius: 6px; }");
   ProgramPath = QCoreApplication::applicationFilePath().toStdString();
 
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(0, 0, 1002, 712);
-  Image1->setPixmap(QPixmap(kBackground, "JPG"));  // by name: no other image plug-in is loaded
+  Image1->setPixmap(QPixmap::fromImage(tavrel::image_of(tavrel::kLauncherBackground)));
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
 
@@ -86,10 +90,6 @@ QPushButton* Tpreface01::make_button(const char* name, QRect place) {
   button->setFocusPolicy(Qt::NoFocus);
   button->setCursor(Qt::PointingHandCursor);
   button->setMouseTracking(true);
-  button->setStyleSheet(
-      "QPushButton { border: none; background: transparent; }"
-      "QPushButton:hover { border: 1px solid rgba(255, 255, 255, 170); border-radius: 6px; }"
-      "QPushButton:pressed { background: rgba(0, 0, 0, 40); border-radius: 6px; }");
   button->installEventFilter(this);
   return button;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Unit_about.h"
+#include "app/built_in_pictures.h"
 #include "app/face01.h"
 #include "article/ex16.h"
 #include "article/test.h"
@@ -101,9 +102,9 @@ void set_program_dir_of_windows(const std::string& program_dir) {
 }
 
 int run_program(QApplication& app) {
-  // The 48-pixel icon read as PNG by name: a format guessed from the content loads every image
-  // plug-in, and the 256-pixel picture costs as much to decode as the launcher's background.
-  app.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/tavrel_48.png"), "PNG")));
+  // The 48-pixel icon, built in undecoded: the 256-pixel picture costs as much to decode as the
+  // launcher's background.
+  app.setWindowIcon(QIcon(QPixmap::fromImage(image_of(kProgramIcon))));
   history::set_history_file(history::history_path(
       program_dir_from(QCoreApplication::applicationFilePath().toStdString())));
   create_windows();

@@ -12,6 +12,7 @@
 #include "history/history_store.h"
 #include "history/recorder.h"
 #include "history_view/UHistory.h"
+#include "history_view/history_window.h"
 #include "platform/application.h"
 
 namespace h = tavrel::history;
@@ -48,6 +49,7 @@ double median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tavrel::set_contents_library_folder(TAVREL_WINDOW_LIBRARY_DIR);  // the build folder
   tavrel::TavrelApplication app(argc, argv);
   QTemporaryDir dir;
   const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "history.db";
@@ -68,14 +70,15 @@ int main(int argc, char** argv) {
     QString period_name;
     for (int run = 0; run < 5; ++run) {
       TFHistory window;
-      window.CbPeriod->setCurrentIndex(period);
+      auto* view = static_cast<THistoryView*>(window.contents());
+      view->CbPeriod->setCurrentIndex(period);
       clock.restart();
       window.show();
       window.repaint();
       QApplication::processEvents();
       opens.push_back(double(clock.nsecsElapsed()) / 1e6);
-      shown = window.charts().entries;
-      period_name = window.CbPeriod->currentText();
+      shown = view->charts().entries;
+      period_name = view->CbPeriod->currentText();
       window.close();
     }
     std::printf("opening the window (%s, %zu entries shown): median of 5 %.0f ms\n",

@@ -17,15 +17,7 @@ cmake --build "$build" --target tavrel map_timer bare_window -j"$(nproc)" > /dev
 timer="$build/bench/startup/map_timer"
 bare="$build/bench/startup/bare_window"
 
-# A private server on a free display number; -displayfd reports which one it took.
-display_fd=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$display_fd" 2> /dev/null &
-xvfb=$!
-trap 'kill $xvfb 2> /dev/null; rm -f "$display_fd"' EXIT
-for _ in $(seq 100); do [[ -s "$display_fd" ]] && break; sleep 0.05; done
-[[ -s "$display_fd" ]] || { echo "startup: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$display_fd")"
-export QT_QPA_PLATFORM=xcb
+source bench/startup/private_display.sh
 
 measure() {  # DIR PROGRAM: prints "map_ms rss_kib"
   local line

@@ -6,6 +6,9 @@ set(TAVREL_ID org.example.tavrel)
 set(TAVREL_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS tavrel tavrel-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window libraries the program loads late, in the package's private library folder, where
+# the program looks for them from bin/../ (common/data_path.cpp).
+install(TARGETS tavrel_history_view_window LIBRARY DESTINATION ${TAVREL_PRIVATE_LIBDIR})
 # The program finds this tree from bin/../share/tavrel (common/data_path.cpp).
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrel
         PATTERN README.md EXCLUDE)

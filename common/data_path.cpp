@@ -114,6 +114,12 @@ std::string program_dir_for_executable(const fs::path& executable) {
   return text;
 }
 
+fs::path program_library_for_executable(const fs::path& executable, std::string_view file_name) {
+  const fs::path beside = executable.parent_path() / file_name;
+  if (exists_quietly(beside)) return beside;
+  return executable.parent_path().parent_path() / TAVREL_PRIVATE_LIBDIR / file_name;
+}
+
 std::string program_dir_from(std::string_view argv0) {
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);

@@ -36,4 +36,10 @@ std::string program_dir_from(std::string_view argv0);
 // (".../bin/tavrel" beside no data tree, ".../share/tavrel/" holding one), the shared data tree.
 std::string program_dir_for_executable(const std::filesystem::path& executable);
 
+// Where a library of the program's own lies for an executable: beside it (a build folder), or,
+// when it is not there, in the installed package's private library folder
+// (".../bin/../lib/<multiarch>/tavrel/").
+std::filesystem::path program_library_for_executable(const std::filesystem::path& executable,
+                                                     std::string_view file_name);
+
 }  // namespace tavrel

@@ -12,7 +12,7 @@ run_pkgs=(xdg-utils xchm)
 data_pkgs=(unicode-data python3-jieba bzip2 nodejs rime-essay opencc debian-reference-zh-cn)  # the sources of the teaching data; npm (in nodejs) fetches the stroke data; the reference is a text to count keys on
 media_pkgs=(imagemagick espeak-ng sox fp-utils xvfb xauth xdotool)  # xvfb, xdotool: the launcher screenshot
 fuzz_pkgs=(clang libclang-rt-14-dev cmake make)  # libFuzzer and the sanitizers of clang 14
-bench_pkgs=(xvfb libxcb1-dev)  # the start-up benchmark's private X server and its timer
+bench_pkgs=(xvfb libxcb1-dev valgrind)  # the start-up benchmarks: private X server, their timer, callgrind
 
 wanted=()
 for group in "${@:-build}"; do

@@ -1,11 +1,12 @@
 // Starts a program and times exec to the first mapping of one of its top-level windows, then reads
 // its memory.
 //
-// Usage: map_timer SETTLE_MS PROGRAM [ARGS...]
-// Prints one line: "map_ms=<ms> rss_kib=<KiB>". The display is $DISPLAY; no window manager is
-// expected, so top-level windows are children of the root window and their MapNotify arrives
-// through the root's SubstructureNotify. A window counts as the program's when its _NET_WM_PID is
-// the child's pid.
+// Usage: map_timer [--term] SETTLE_MS PROGRAM [ARGS...]
+// With --term the program is ended with SIGTERM instead of SIGKILL, so that a profiler it runs
+// under (callgrind) writes its figures. Prints one line: "map_ms=<ms> rss_kib=<KiB>". The display
+// is $DISPLAY; no window manager is expected, so top-level windows are children of the root window
+// and their MapNotify arrives through the root's SubstructureNotify. A window counts as the
+// program's when its _NET_WM_PID is the child's pid.
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,8 +70,13 @@ pid_t start(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool terminate = argc > 1 && std::strcmp(argv[1], "--term") == 0;
+  if (terminate) {
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: map_timer SETTLE_MS PROGRAM [ARGS...]\n");
+    std::fprintf(stderr, "usage: map_timer [--term] SETTLE_MS PROGRAM [ARGS...]\n");
     return 2;
   }
   const int settle_ms = std::atoi(argv[1]);
@@ -111,7 +117,7 @@ int main(int argc, char** argv) {
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
   const long rss = resident_kib(child);
-  kill(child, SIGKILL);
+  kill(child, terminate ? SIGTERM : SIGKILL);
   waitpid(child, nullptr, 0);
   xcb_disconnect(connection);
   std::printf("map_ms=%.1f rss_kib=%ld\n", map_ms, rss);

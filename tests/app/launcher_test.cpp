@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/Unit_about.h"
+#include "app/built_in_pictures.h"
 #include "app/face01.h"
 #include "app/online_page.h"
 #include "app/startup.h"
@@ -123,6 +124,40 @@ TEST_F(Launcher, TheAnimationShowsOnlyOverTheFirstButton) {
   EXPECT_FALSE(launcher_.ShockwaveFlash1->isVisibleTo(&launcher_));
   for (int button = 2; button <= 5; ++button) launcher_.SpeedButtonMouseMove(button);
   EXPECT_FALSE(launcher_.ShockwaveFlash1->isVisibleTo(&launcher_));
+}
+
+TEST_F(Launcher, TheMovieIsReadWhenThePlayerFirstShowsAndPausesWhenItHides) {
+  program_.write("images/show.swf", kTinyGif);
+  launcher_.FormShow();
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 0) << "nothing read while it is hidden";
+  launcher_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&launcher_));
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 0);
+  launcher_.SpeedButtonMouseMove(1);
+  EXPECT_EQ(launcher_.ShockwaveFlash1->frame_count(), 1);
+  EXPECT_TRUE(launcher_.ShockwaveFlash1->playing());
+  EXPECT_NE(launcher_.ShockwaveFlash1->movie(), nullptr);
+  launcher_.Image1MouseMove();
+  EXPECT_FALSE(launcher_.ShockwaveFlash1->playing());
+  platform_->message_answers = {MsgResult::Yes};
+  launcher_.close();
+}
+
+// The pictures built in at build time are the committed files as the program would decode them.
+TEST_F(Launcher, TheBuiltInPicturesAreTheCommittedFilesAsTheyDecode) {
+  const QImage face = QImage(TAVREL_DATA_DIR "/images/face.jpg");
+  ASSERT_FALSE(face.isNull());
+  ASSERT_FALSE(face.hasAlphaChannel());
+  const QImage built_in = image_of(kLauncherBackground);
+  EXPECT_EQ(built_in.constBits(), kLauncherBackground.pixels) << "the program's bytes, not a copy";
+  EXPECT_EQ(built_in, face.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(launcher_.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+            face.convertToFormat(QImage::Format_RGB32));
+
+  const QImage icon = QImage(TAVREL_DATA_DIR "/images/tavrel_48.png");
+  ASSERT_TRUE(icon.hasAlphaChannel());
+  EXPECT_EQ(image_of(kProgramIcon), icon.convertToFormat(QImage::Format_ARGB32))
+      << "transparency kept";
 }
 
 TEST_F(Launcher, WithoutTheMovieThePlayerStaysEmpty) {

@@ -50,6 +50,19 @@ TEST(ProgramDirectory, BesideItsDataTreeOrInTheInstalledShareFolder) {
             (dir.path() / "elsewhere").string() + "/");
 }
 
+TEST(ProgramLibrary, BesideTheProgramOrInThePackagesPrivateLibraryFolder) {
+  TempDir dir;
+  dir.write("build/libwindow.so", "x");
+  EXPECT_EQ(program_library_for_executable(dir.path() / "build" / "tavrel", "libwindow.so"),
+            dir.path() / "build" / "libwindow.so");
+  // Installed: usr/bin/tavrel and usr/lib/<multiarch>/tavrel/, whether the library is there or not.
+  const auto installed =
+      program_library_for_executable(dir.path() / "usr" / "bin" / "tavrel", "libwindow.so");
+  EXPECT_EQ(installed.parent_path().filename(), "tavrel");
+  EXPECT_EQ(installed.parent_path().parent_path().parent_path(), dir.path() / "usr" / "lib");
+  EXPECT_EQ(installed.filename(), "libwindow.so");
+}
+
 // A shipped program tree with blank record files, and a user's folder that starts empty.
 class UserFiles : public ::testing::Test {
  protected:

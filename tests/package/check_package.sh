@@ -5,7 +5,7 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian; do
+for tool in cpack dpkg-deb dpkg-architecture nm desktop-file-validate appstreamcli lintian; do
   command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -35,6 +35,17 @@ done
 [[ -z $(find "$data" -name README.md) ]] || fail "a maintainer's README.md is in the data tree"
 [[ -z $(find "$root/usr/share" -type f -perm /111) ]] || fail "executable files under usr/share"
 [[ -z $(find "$root" -perm /002) ]] || fail "files writable by everyone"
+
+# The window library the program loads late, where the installed program looks for it, and
+# fitting the installed (stripped) program.
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+window_library="$root/usr/lib/$multiarch/tavrel/libtavrel_history_view.so"
+if [[ -f "$window_library" ]]; then
+  "$(dirname "$0")/../history/check_window_library.sh" "$root/usr/bin/tavrel" "$window_library" ||
+    fail "the history window's library does not fit the installed program"
+else
+  fail "usr/lib/$multiarch/tavrel/libtavrel_history_view.so missing"
+fi
 
 # The menu entry, its icon at every size and the metainfo.
 desktop="$root/usr/share/applications/org.example.tavrel.desktop"
