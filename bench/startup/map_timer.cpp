@@ -35,7 +35,7 @@ xcb_atom_t intern_atom(xcb_connection_t* connection, const char* name) {
       xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
                             nullptr),
       &std::free);
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // The pid a window's client wrote into _NET_WM_PID, or -1. Qt sets it before it maps the window.
