@@ -275,7 +275,7 @@ QToolButton* TForm1::add_kind_button(QWidget* strip, int kind, const char* capti
   button->setCursor(Qt::PointingHandCursor);
   connect(
       button, &QToolButton::clicked, this, tavrel::guard([this, kind] {
-        static void (TForm1::*const kHandlers[drills::kKindCount])() = {
+        static constexpr void (TForm1::*kHandlers[drills::kKindCount])() = {
             &TForm1::SpeedButton8Click,  &TForm1::SpeedButton10Click, &TForm1::SpeedButton9Click,
             &TForm1::SpeedButton12Click, &TForm1::SpeedButton17Click, &TForm1::SpeedButton13Click,
             &TForm1::SpeedButton18Click, &TForm1::SpeedButton4Click,  &TForm1::SpeedButton6Click,
