@@ -47,6 +47,13 @@ else
   fail "usr/lib/$multiarch/tavrel/libtavrel_history_view.so missing"
 fi
 
+# What the program opens at run time without linking it, dpkg-shlibdeps cannot see: the package
+# must name it, or a clean machine runs without sound or without a learning history.
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }')
+for needed in libsdl2-mixer-2.0-0 libqt6sql6-sqlite; do
+  grep -qx -- "$needed" <<< "$depends" || fail "the package does not depend on $needed"
+done
+
 # The menu entry, its icon at every size and the metainfo.
 desktop="$root/usr/share/applications/org.example.tavrel.desktop"
 metainfo="$root/usr/share/metainfo/org.example.tavrel.metainfo.xml"
