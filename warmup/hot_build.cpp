@@ -30,6 +30,7 @@ const char* const kKeypadDownPicture = "images\\warmup\\keypad_down.png";
 const QColor kBoardGround(228, 214, 156);
 const QColor kHoleColour(0, 128, 64);
 const QColor kFunBar(0x4c, 0x74, 0x36);
+const QColor kClassicGround(0x1d, 0x3c, 0x63);
 
 QRect rect_of(const layout::Box& box) { return {box.left, box.top, box.width, box.height}; }
 
@@ -163,6 +164,31 @@ Readouts readouts(QWidget* panel, const char* const (&score_names)[4],
   return {score_places(panel, score_names), time_places(panel, time_names)};
 }
 
+// A game's panel over the whole client area, on its own ground colour.
+QWidget* game_panel(QWidget* client, const char* name, const QColor& ground) {
+  auto* panel = new QWidget(client);
+  panel->setObjectName(name);
+  panel->setGeometry(0, 0, layout::kClientWidth, layout::kClientHeight);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, ground);
+  panel->setPalette(palette);
+  return panel;
+}
+
+// A picture button that starts a game: clicked with the mouse only, never focused.
+QToolButton* start_button(QWidget* panel, const char* name, const layout::Box& box, QSize icon,
+                          const QString& tip) {
+  auto* button = new QToolButton(panel);
+  button->setObjectName(name);
+  button->setGeometry(rect_of(box));
+  button->setIconSize(icon);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setToolTip(tip);
+  return button;
+}
+
 QPixmap load_optional(const std::string& dir, const char* path) {
   auto file = tavrel::resolve_path(dir + path);
   return QPixmap(QString::fromStdString(file.string()));
@@ -221,25 +247,15 @@ void TFHot::build_menu() {
 }
 
 void TFHot::build_fun_panel(QWidget* client) {
-  Pintere = new QWidget(client);
-  Pintere->setObjectName("Pintere");
-  Pintere->setGeometry(0, 0, layout::kClientWidth, layout::kClientHeight);
-  Pintere->setAutoFillBackground(true);
-  QPalette palette = Pintere->palette();
-  palette.setColor(QPalette::Window, kFunBar);
-  Pintere->setPalette(palette);
+  Pintere = game_panel(client, "Pintere", kFunBar);
 
   auto [score, time] = readouts(Pintere, {"s0", "s1", "s2", "s3"}, {"t1", "t2", "t3"});
   s0 = score[0], s1 = score[1], s2 = score[2], s3 = score[3];
   t1 = time[0], t2 = time[1], t3 = time[2];
 
-  start = new QToolButton(Pintere);
-  start->setObjectName("start");
-  start->setGeometry(rect_of(layout::kStartButton));
-  start->setIconSize({layout::kStartButton.width, layout::kStartButton.height});
-  start->setFocusPolicy(Qt::NoFocus);
-  start->setCursor(Qt::PointingHandCursor);
-  start->setToolTip(QStringLiteral("开始"));
+  start = start_button(Pintere, "start", layout::kStartButton,
+                       {layout::kStartButton.width, layout::kStartButton.height},
+                       QStringLiteral("开始"));
   start->setStyleSheet(
       "QToolButton { border: none; padding: 0; }"
       "QToolButton:pressed { padding: 1px 0 0 1px; }");
@@ -253,26 +269,15 @@ void TFHot::build_fun_panel(QWidget* client) {
 }
 
 void TFHot::build_classic_panel(QWidget* client) {
-  Pclass = new QWidget(client);
-  Pclass->setObjectName("Pclass");
-  Pclass->setGeometry(0, 0, layout::kClientWidth, layout::kClientHeight);
-  Pclass->setAutoFillBackground(true);
-  QPalette palette = Pclass->palette();
-  palette.setColor(QPalette::Window, QColor(0x1d, 0x3c, 0x63));
-  Pclass->setPalette(palette);
+  Pclass = game_panel(client, "Pclass", kClassicGround);
   Image1 = picture_label(Pclass, "Image1", {0, 0, layout::kClientWidth, layout::kClientHeight});
 
   auto [score, time] = readouts(Pclass, {"sc0", "sc1", "sc2", "sc3"}, {"Tc1", "Tc2", "Tc3"});
   sc0 = score[0], sc1 = score[1], sc2 = score[2], sc3 = score[3];
   Tc1 = time[0], Tc2 = time[1], Tc3 = time[2];
 
-  startclass = new QToolButton(Pclass);
-  startclass->setObjectName("startclass");
-  startclass->setGeometry(rect_of(layout::kFaceButton));
-  startclass->setIconSize({layout::kFaceSize, layout::kFaceSize});
-  startclass->setFocusPolicy(Qt::NoFocus);
-  startclass->setCursor(Qt::PointingHandCursor);
-  startclass->setToolTip(QStringLiteral("点击笑脸开始"));
+  startclass = start_button(Pclass, "startclass", layout::kFaceButton,
+                            {layout::kFaceSize, layout::kFaceSize}, QStringLiteral("点击笑脸开始"));
   // A raised grey button, the ground the faces are drawn on.
   startclass->setStyleSheet(
       "QToolButton { background: #c0c0c0; border: 2px outset #e6e6e6; }"
