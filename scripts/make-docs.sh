@@ -3,7 +3,8 @@
 # (files/base.rtf, single.rtf, word.rtf), its help (files/tvmsm.rtf), the input method's keys
 # (files/tvm.rtf), and the compiled help files course.chm and readme.chm. Every code quoted in
 # them is read from data/hzlib. The three panel texts must fit the 473 x 353 explanation panel.
-# Usage: make-docs.sh [--preview DIR]   (DIR gets a picture of each .rtf as the program shows it)
+# Usage: make-docs.sh [--preview DIR] [build dir]   (DIR gets a picture of each .rtf as the
+# program shows it; the build folder, default build, gets the checker and the picture tool)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,10 +12,12 @@ preview=""
 if [[ "${1:-}" == "--preview" ]]; then
   preview=${2:?make-docs: --preview needs a folder}
   mkdir -p "$preview"
+  shift 2
 fi
+build=${1:-build}
 
 ./scripts/install-deps.sh media
-for tool in python3 chmcmd g++ pkg-config; do
+for tool in python3 chmcmd; do
   command -v "$tool" >/dev/null || { echo "make-docs: $tool is missing" >&2; exit 1; }
 done
 
@@ -23,13 +26,9 @@ trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen PYTHONDONTWRITEBYTECODE=1
 
 # The checker reads the documents with the program's own RTF reader and text box set-up.
-echo "make-docs: building the checker and the picture tool"
-g++ -std=c++20 -O1 -fPIC -I. $(pkg-config --cflags Qt6Widgets) \
-  docs/tools/rtf_check.cpp platform/rich_text.cpp platform/fonts.cpp platform/qt_text.cpp \
-  common/data_path.cpp common/user_files.cpp common/safe_file.cpp common/rtf.cpp common/gbk.cpp common/utf8.cpp \
-  $(pkg-config --libs Qt6Widgets) -o "$work/rtf_check"
-g++ -std=c++20 -O1 -fPIC $(pkg-config --cflags Qt6Gui) docs/tools/doc_pictures.cpp \
-  $(pkg-config --libs Qt6Gui) -o "$work/doc_pictures"
+echo "make-docs: building the checker and the picture tool in $build"
+cmake --build "$build" --target rtf_check doc_pictures > /dev/null
+cp "$build/docs/tools/rtf_check" "$build/docs/tools/doc_pictures" "$work/"
 
 mkdir -p "$work/files"
 for name in base single word tvmsm tvm; do

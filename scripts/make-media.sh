@@ -19,6 +19,6 @@ for tool in "$build"/tools/*/make_*; do
     "$tool" data
   fi
 done
-./scripts/make-docs.sh
+./scripts/make-docs.sh "$build"
 ./scripts/make-screenshot.sh "$build"
 "$build"/tools/drill_pictures/make_drill_pictures --icons packaging/icons
