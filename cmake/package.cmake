@@ -62,11 +62,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tavrel.example.org/)
 # The linked libraries (Qt, the C++ runtime) from dpkg-shlibdeps; what is loaded at run time
-# without being linked is named here (SDL2_mixer is opened at the first sound; Qt SQL's SQLite
-# driver is a plug-in, opened with the learning history).
+# without being linked is named here (SDL2_mixer is opened at the first sound, SQLite at the first
+# opening of the learning history).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libsdl2-mixer-2.0-0, libqt6sql6-sqlite, timgm6mb-soundfont, fonts-noto-cjk, xdg-utils, qt6-translations-l10n")
+    "libsdl2-mixer-2.0-0, libsqlite3-0, timgm6mb-soundfont, fonts-noto-cjk, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,8 @@ class HistoryError : public std::runtime_error {
 
 // The history file of the program whose folder (with its trailing separator) is `program_dir`.
 std::filesystem::path history_path(std::string_view program_dir);
+
+class HistoryConnection;  // the open file, private to the store
 
 // One open connection to the history file. Opening creates the file (and its folder) when
 // missing and migrates an older schema; every write is one transaction, so a failure leaves
@@ -49,7 +52,7 @@ class HistoryStore {
   void migrate();
 
   std::filesystem::path file_;
-  std::string connection_;
+  std::unique_ptr<HistoryConnection> connection_;
 };
 
 }  // namespace tavrel::history

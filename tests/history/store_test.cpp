@@ -1,13 +1,13 @@
 // The history database on temporary files: schema, migration, rows, damage, locks, two writers.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <set>
 
 #include "common/user_files.h"
 #include "history/history_store.h"
+#include "history/sqlite_library.h"
 #include "temp_dir.h"
 
 namespace tavrel::history {
@@ -19,19 +19,46 @@ DrillRun drill(const char* at, int kind, int speed) {
   return {0, at, kind, "中级能手", 119, speed, 3, 2, 75, true};
 }
 
+// A connection of the test's own beside the store's, as another program would hold it.
+class RawConnection {
+ public:
+  explicit RawConnection(const std::filesystem::path& file) : api_(system_sqlite().api()) {
+    EXPECT_EQ(api_.open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
+              SQLITE_OK);
+  }
+  ~RawConnection() { api_.close_v2(db_); }
+  RawConnection(const RawConnection&) = delete;
+  RawConnection& operator=(const RawConnection&) = delete;
+
+  // Runs one statement; true when it ran to its end. Its first column of its first row is kept.
+  bool exec(const char* sql) {
+    sqlite3_stmt* statement = nullptr;
+    bool done = api_.prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK;
+    first_ = 0;
+    int stepped = SQLITE_ROW;
+    for (bool first = true; done && stepped == SQLITE_ROW; first = false) {
+      stepped = api_.step(statement);
+      if (stepped == SQLITE_ROW && first) first_ = api_.column_int64(statement, 0);
+      done = stepped == SQLITE_ROW || stepped == SQLITE_DONE;
+    }
+    api_.finalize(statement);
+    return done;
+  }
+  std::int64_t number(const char* sql) {
+    EXPECT_TRUE(exec(sql)) << sql;
+    return first_;
+  }
+
+ private:
+  const SqliteApi& api_;
+  sqlite3* db_ = nullptr;
+  std::int64_t first_ = 0;
+};
+
 // Runs `sql` statements on a connection of the test's own, closed afterwards.
 void exec_raw(const std::filesystem::path& file, std::initializer_list<const char*> sql) {
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-    db.setDatabaseName(QString::fromStdString(file.string()));
-    ASSERT_TRUE(db.open());
-    for (const char* statement : sql) {
-      QSqlQuery query(db);
-      ASSERT_TRUE(query.exec(statement)) << statement;
-    }
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("raw");
+  RawConnection raw(file);
+  for (const char* statement : sql) ASSERT_TRUE(raw.exec(statement)) << statement;
 }
 
 TEST(HistoryStore, ANewFileGetsTheSchemaAndKeepsEveryFieldOfEveryEntry) {
@@ -122,17 +149,9 @@ TEST(HistoryStore, AVersionOneFileIsMigratedWithItsRowsKept) {
     EXPECT_EQ(h.games[0].score, 9);
     store.add(WarmupGame{0, "2025-12-02 08:00:00", kClassicMode, 60, 4});
   }
-  int indexes = 0;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
-    db.setDatabaseName(QString::fromStdString(file.string()));
-    ASSERT_TRUE(db.open());
-    QSqlQuery q("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_at'", db);
-    ASSERT_TRUE(q.next());
-    indexes = q.value(0).toInt();
-  }
-  QSqlDatabase::removeDatabase("check");
-  EXPECT_EQ(indexes, 3);
+  EXPECT_EQ(RawConnection(file).number(
+                "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_at'"),
+            3);
   EXPECT_EQ(HistoryStore(file).load().games.size(), 2u);
 }
 
@@ -171,10 +190,7 @@ TEST(HistoryStore, AWriteWaitsForALockAndFailsWhole) {
   HistoryStore store(file);
   store.add(drill("2026-01-05 09:00:00", 3, 40));
   {
-    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-    other.setDatabaseName(QString::fromStdString(file.string()));
-    ASSERT_TRUE(other.open());
-    QSqlQuery lock(other);
+    RawConnection lock(file);
     ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
     try {
       store.add(drill("2026-01-05 10:00:00", 3, 50));
@@ -183,13 +199,113 @@ TEST(HistoryStore, AWriteWaitsForALockAndFailsWhole) {
       EXPECT_NE(std::string(e.what()).find("占用"), std::string::npos) << e.what();
     }
     ASSERT_TRUE(lock.exec("ROLLBACK"));
-    other.close();
   }
-  QSqlDatabase::removeDatabase("other");
   store.add(drill("2026-01-05 11:00:00", 3, 60));  // the failed write left no open transaction
   const History h = store.load();
   ASSERT_EQ(h.drills.size(), 2u);
   EXPECT_EQ(h.drills[1].speed, 60);
+}
+
+// A migration is one transaction: a statement failing half-way leaves the file as it was.
+TEST(HistoryStore, AMigrationFailingHalfWayLeavesTheFileAsItWas) {
+  TempDir dir;
+  const auto file = dir.path() / "history.db";
+  // The second of the migration's indexes exists already, so creating it fails after the first.
+  exec_raw(file, {"CREATE TABLE drill_runs (at TEXT)", "CREATE TABLE article_tests (at TEXT)",
+                  "CREATE INDEX article_tests_at ON article_tests(at)", "PRAGMA user_version = 1"});
+  const std::string before = dir.read("history.db");
+  try {
+    HistoryStore store(file);
+    FAIL() << "a failed migration opened the file";
+  } catch (const HistoryError& e) {
+    EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("article_tests_at"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(dir.read("history.db"), before);
+  RawConnection raw(file);
+  EXPECT_EQ(raw.number("PRAGMA user_version"), 1);
+  EXPECT_EQ(raw.number("SELECT count(*) FROM sqlite_master WHERE name = 'drill_runs_at'"), 0);
+}
+
+// A write whose statement fails after changing rows is rolled back whole, and the store goes on.
+TEST(HistoryStore, AStatementFailingAfterItsFirstChangeIsRolledBack) {
+  TempDir dir;
+  const auto file = dir.path() / "history.db";
+  HistoryStore store(file);
+  // FAIL keeps what the statement changed so far inside the open transaction.
+  exec_raw(file, {"CREATE TRIGGER refuse BEFORE INSERT ON warmup_games WHEN NEW.score < 0 BEGIN"
+                  " INSERT INTO drill_runs (at, kind, level, items, speed, errors, hints, seconds,"
+                  " completed) VALUES ('2026-01-05 08:00:00', 0, '', 0, 0, 0, 0, 0, 0);"
+                  " SELECT RAISE(FAIL, 'no negative score'); END"});
+  try {
+    store.add(WarmupGame{0, "2026-01-05 09:00:00", kClassicMode, 60, -1});
+    FAIL() << "the refused row was written";
+  } catch (const HistoryError& e) {
+    EXPECT_NE(std::string(e.what()).find("（no negative score）"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(store.load().drills.empty());
+  store.add(WarmupGame{0, "2026-01-05 09:00:00", kClassicMode, 60, 5});
+  const History h = HistoryStore(file).load();
+  EXPECT_TRUE(h.drills.empty());
+  ASSERT_EQ(h.games.size(), 1u);
+  EXPECT_EQ(h.games[0].score, 5);
+}
+
+// Start-up maps no database library: the first store opened loads it, for every later store.
+TEST(SqliteLibrary, TheFirstStoreOpenedLoadsTheLibraryOnce) {
+  if (system_sqlite().loads() > 0) GTEST_SKIP() << "an earlier test of this process loaded it";
+  EXPECT_EQ(dlopen(kSqliteLibrary, RTLD_NOW | RTLD_NOLOAD), nullptr);
+  TempDir dir;
+  HistoryStore(dir.path() / "history.db").add(drill("2026-01-05 09:00:00", 1, 30));
+  void* library = dlopen(kSqliteLibrary, RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(library, nullptr);
+  dlclose(library);
+  EXPECT_EQ(HistoryStore(dir.path() / "history.db").load().drills.size(), 1u);
+  EXPECT_EQ(system_sqlite().loads(), 1);
+}
+
+// The file the system's library was loaded from.
+std::filesystem::path system_library_file() {
+  Dl_info info{};
+  EXPECT_NE(dladdr(reinterpret_cast<void*>(system_sqlite().api().open_v2), &info), 0);
+  return info.dli_fname;
+}
+
+TEST(SqliteLibrary, AMissingLibraryIsAChineseErrorAndIsTriedAgain) {
+  TempDir dir;
+  const auto name = dir.path() / "libsqlite3.so.0";
+  SqliteLibrary library(name.string());
+  try {
+    library.api();
+    FAIL() << "a missing library loaded";
+  } catch (const HistoryError& e) {
+    const std::string text = e.what();
+    EXPECT_NE(text.find("学习记录无法使用"), std::string::npos) << text;
+    EXPECT_NE(text.find(name.string()), std::string::npos) << text;
+    EXPECT_NE(text.find("libsqlite3-0"), std::string::npos) << text;  // the package
+    EXPECT_NE(text.find("No such file"), std::string::npos) << text;  // the loader's reason
+  }
+  std::filesystem::create_symlink(system_library_file(), name);  // the learner installs it
+  library.api();
+  const SqliteApi& api = library.api();
+  EXPECT_EQ(library.loads(), 1);
+  sqlite3* db = nullptr;
+  EXPECT_EQ(api.open_v2((dir.path() / "any.db").c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
+            SQLITE_OK);
+  api.close_v2(db);
+}
+
+TEST(SqliteLibrary, ALibraryWithoutSqlitesFunctionsIsNamedWithTheFunction) {
+  SqliteLibrary library("libc.so.6");
+  try {
+    library.api();
+    FAIL() << "the C library passed for SQLite";
+  } catch (const HistoryError& e) {
+    EXPECT_NE(std::string(e.what()).find("libc.so.6 缺少函数 sqlite3_open_v2"), std::string::npos)
+        << e.what();
+  }
+  EXPECT_EQ(library.loads(), 0);
 }
 
 constexpr int kRowsPerWriter = 100;

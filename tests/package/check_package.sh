@@ -50,7 +50,7 @@ fi
 # What the program opens at run time without linking it, dpkg-shlibdeps cannot see: the package
 # must name it, or a clean machine runs without sound or without a learning history.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }')
-for needed in libsdl2-mixer-2.0-0 libqt6sql6-sqlite; do
+for needed in libsdl2-mixer-2.0-0 libsqlite3-0; do
   grep -qx -- "$needed" <<< "$depends" || fail "the package does not depend on $needed"
 done
 

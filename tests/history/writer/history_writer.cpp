@@ -1,6 +1,5 @@
 // A second program for the tests: writes warm-up rows into a history file, as another instance
 // of the program would, with a pause between writes. Usage: history_writer FILE ROWS
-#include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -11,7 +10,6 @@
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
-  QCoreApplication app(argc, argv);  // Qt loads its database driver through the application
   try {
     tavrel::history::HistoryStore store(argv[1]);
     const int rows = std::stoi(argv[2]);
