@@ -117,8 +117,8 @@ class Statement {
     }
   }
 
-  std::int64_t id(int column) const { return api_.column_int64(statement_, column); }
-  int number(int column) const { return static_cast<int>(id(column)); }
+  std::int64_t integer(int column) const { return api_.column_int64(statement_, column); }
+  int number(int column) const { return static_cast<int>(integer(column)); }
   std::string text(int column) const {
     const auto* chars = reinterpret_cast<const char*>(api_.column_text(statement_, column));
     return chars
@@ -181,6 +181,14 @@ class Transaction {
   const HistoryConnection& connection_;
   bool committed_ = false;
 };
+
+// Appends every row of `sql` to `rows`, each made by `entry_of`.
+template <typename Entry, typename EntryOf>
+void read_rows(const HistoryConnection& connection, const char* sql, std::vector<Entry>& rows,
+               EntryOf entry_of) {
+  Statement query(connection, sql);
+  while (query.next()) rows.push_back(entry_of(query));
+}
 
 std::vector<Value> drill_values(const DrillRun& r) {
   return {
@@ -267,28 +275,25 @@ std::int64_t HistoryStore::add(const WarmupGame& g) {
 
 History HistoryStore::load() const {
   History h;
-  Statement drills(*connection_,
-                   "SELECT id, at, kind, level, items, speed, errors, hints, seconds, completed"
-                   " FROM drill_runs ORDER BY at, id");
-  while (drills.next()) {
-    const Statement& q = drills;
-    h.drills.push_back({q.id(0), q.text(1), q.number(2), q.text(3), q.number(4), q.number(5),
-                        q.number(6), q.number(7), q.number(8), q.number(9) != 0});
-  }
-  Statement articles(*connection_,
-                     "SELECT id, at, article, seconds, typed, wrong, speed, rate, keystrokes"
-                     " FROM article_tests ORDER BY at, id");
-  while (articles.next()) {
-    const Statement& q = articles;
-    h.articles.push_back({q.id(0), q.text(1), q.text(2), q.number(3), q.number(4), q.number(5),
-                          q.number(6), q.number(7), q.number(8)});
-  }
-  Statement games(*connection_,
-                  "SELECT id, at, mode, seconds, score FROM warmup_games ORDER BY at, id");
-  while (games.next()) {
-    const Statement& q = games;
-    h.games.push_back({q.id(0), q.text(1), q.text(2), q.number(3), q.number(4)});
-  }
+  read_rows(*connection_,
+            "SELECT id, at, kind, level, items, speed, errors, hints, seconds, completed"
+            " FROM drill_runs ORDER BY at, id",
+            h.drills, [](const Statement& q) {
+              return DrillRun{q.integer(0), q.text(1),       q.number(2), q.text(3),
+                              q.number(4),  q.number(5),     q.number(6), q.number(7),
+                              q.number(8),  q.number(9) != 0};
+            });
+  read_rows(*connection_,
+            "SELECT id, at, article, seconds, typed, wrong, speed, rate, keystrokes"
+            " FROM article_tests ORDER BY at, id",
+            h.articles, [](const Statement& q) {
+              return ArticleTest{q.integer(0), q.text(1),   q.text(2),   q.number(3), q.number(4),
+                                 q.number(5),  q.number(6), q.number(7), q.number(8)};
+            });
+  read_rows(*connection_, "SELECT id, at, mode, seconds, score FROM warmup_games ORDER BY at, id",
+            h.games, [](const Statement& q) {
+              return WarmupGame{q.integer(0), q.text(1), q.text(2), q.number(3), q.number(4)};
+            });
   return h;
 }
 
