@@ -27,13 +27,6 @@ Tpreface01::Tpreface01(QWidget* parent)
   setWindowTitle(QString::fromUtf8(tavrel::kProgramTitle));
   setFixedSize(1002, 712);
   setFont(tavrel::song_font(12));
-  // The flat buttons' look, read once for all of them rather than once per button; only the
-  // launcher's own buttons, not those of the message boxes it opens.
-  setStyleSheet(
-      "Tpreface01 > QPushButton { border: none; background: transparent; }"
-      "Tpreface01 > QPushButton:hover {"
-      " border: 1px solid rgba(255, 255, 255, 170); border-radius: 6px; }"
-      "Tpreface01 > QPushButton:pressed { background: rgba(0, 0, 0, 40); border-radius: 6px; }");
   ProgramPath = QCoreApplication::applicationFilePath().toStdString();
 
   Image1 = new QLabel(this);
@@ -59,7 +52,7 @@ Tpreface01::Tpreface01(QWidget* parent)
   SpeedButton8 = make_button("SpeedButton8", {611, 639, 78, 34});
   SpeedButton6 = make_button("SpeedButton6", {731, 639, 78, 34});
   SpeedButton7 = make_button("SpeedButton7", {847, 639, 78, 34});
-  const std::pair<QPushButton*, void (Tpreface01::*)()> clicks[] = {
+  const std::pair<PictureButton*, void (Tpreface01::*)()> clicks[] = {
       {SpeedButton1, &Tpreface01::SpeedButton1Click},
       {SpeedButton2, &Tpreface01::SpeedButton2Click},
       {SpeedButton3, &Tpreface01::SpeedButton3Click},
@@ -70,7 +63,7 @@ Tpreface01::Tpreface01(QWidget* parent)
       {SpeedButton8, &Tpreface01::SpeedButton8Click},
       {SpeedButton9, &Tpreface01::SpeedButton9Click}};
   for (auto [button, handler] : clicks)
-    connect(button, &QPushButton::clicked, this,
+    connect(button, &PictureButton::clicked, this,
             tavrel::guard([this, handler] { (this->*handler)(); }));
 
   ShockwaveFlash1 = new FlashPlayer(this);
@@ -81,14 +74,11 @@ Tpreface01::Tpreface01(QWidget* parent)
   tavrel::centre_on_screen(*this);
 }
 
-// A flat button without caption: the label is part of the background picture.
-QPushButton* Tpreface01::make_button(const char* name, QRect place) {
-  auto* button = new QPushButton(this);
+// A button without caption: its label is part of the background picture.
+PictureButton* Tpreface01::make_button(const char* name, QRect place) {
+  auto* button = new PictureButton(this);
   button->setObjectName(name);
   button->setGeometry(place);
-  button->setFlat(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setCursor(Qt::PointingHandCursor);
   button->setMouseTracking(true);
   button->installEventFilter(this);
   return button;
@@ -101,8 +91,8 @@ bool Tpreface01::eventFilter(QObject* watched, QEvent* event) {
         Image1MouseMove();
         return;
       }
-      const QPushButton* hover[] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4,
-                                    SpeedButton5};
+      const PictureButton* hover[] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4,
+                                      SpeedButton5};
       for (int i = 0; i < 5; ++i)
         if (watched == hover[i]) SpeedButtonMouseMove(i + 1);
     });

@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <string>
 
 #include "app/flash_player.h"
+#include "app/picture_button.h"
 
 class Tpreface01 : public QWidget {
   Q_OBJECT
@@ -21,9 +21,9 @@ class Tpreface01 : public QWidget {
 
   QLabel* Image1;
   QLabel* Image2;
-  QPushButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
+  PictureButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
       *SpeedButton6, *SpeedButton7, *SpeedButton8;
-  QPushButton* SpeedButton9;  // the learning history, first of the bottom row
+  PictureButton* SpeedButton9;  // the learning history, first of the bottom row
   FlashPlayer* ShockwaveFlash1;
 
  public slots:
@@ -48,7 +48,7 @@ class Tpreface01 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QPushButton* make_button(const char* name, QRect place);
+  PictureButton* make_button(const char* name, QRect place);
   void open_document(const char* name);
   void open_modal(const char* class_name);
 

@@ -5,6 +5,7 @@
 # spent in each library (its own code, not what it calls), the largest first.
 # Usage: bench/startup_callgrind.sh [build dir] [baseline build dir] [libraries shown]
 #        (defaults: build, none, 12)
+# With KEEP_PROFILES=DIR the callgrind files are kept there, for callgrind_annotate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(cd "${1:-build}" && pwd)
@@ -17,7 +18,7 @@ cmake --build "$build" --target tavrel map_timer bare_window -j"$(nproc)" > /dev
 timer="$build/bench/startup/map_timer"
 source bench/startup/private_display.sh
 out=$(mktemp -d)
-trap 'kill $xvfb 2> /dev/null; rm -f "$display_fd"; rm -rf "$out"' EXIT
+trap 'kill $xvfb 2> /dev/null; rm -f "$display_fd"; [[ -n ${KEEP_PROFILES:-} ]] && cp "$out"/*.out "$KEEP_PROFILES"/; rm -rf "$out"' EXIT
 
 # Exclusive Ir per object from a callgrind file: cost lines count for the object of the current
 # function, except the line after "calls=", which is the inclusive cost of that call.

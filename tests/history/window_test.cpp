@@ -2,6 +2,8 @@
 // with its contents loaded from their library as the program loads them.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -140,20 +142,25 @@ TEST_F(HistoryWindow, ADamagedFileIsReportedAndLeavesTheChartsEmpty) {
   EXPECT_TRUE(series(view().ChartSpeed).empty());
 }
 
-TEST(LauncherHistoryButton, LiesInTheBottomRowAndOpensTheHistoryModally) {
+TEST(LauncherHistoryButton, LiesInTheBottomRowAndOpensTheHistoryModallyInTheMiddleOfTheScreen) {
   ScopedLibraryFolder library;
   ScopedScriptedPlatform platform;
   create_windows();
   EXPECT_EQ(preface01->SpeedButton9->geometry(), QRect(491, 639, 78, 34));
   EXPECT_EQ(preface01->SpeedButton9->cursor().shape(), Qt::PointingHandCursor);
+  preface01->move(0, 0);
   bool seen_modal = false;
+  QPoint seen_at;
   QTimer::singleShot(0, [&] {
     seen_modal = FHistory->isVisible() && FHistory->isModal();
+    seen_at = FHistory->pos();
     FHistory->close();
   });
   EXPECT_EQ(FHistory->findChild<THistoryView*>(), nullptr) << "the library waits for the window";
   preface01->SpeedButton9->click();
   EXPECT_TRUE(seen_modal);
+  const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_EQ(seen_at, middle - FHistory->rect().center()) << "centred on the screen, as the others";
   EXPECT_NE(FHistory->findChild<THistoryView*>(), nullptr);
   destroy_windows();
   EXPECT_EQ(FHistory, nullptr);
