@@ -37,28 +37,48 @@ count=${#names[@]}
 declare -A ms_of kib_of
 
 for i in $(seq 0 $((count - 1))); do measure "${dirs[i]}" "${programs[i]}" > /dev/null; done  # warms the file cache
-header="round"
+header=$(printf '%-7s' round)
 for name in "${names[@]}"; do header+=$(printf ' %10s %10s' "$name ms" "$name MiB"); done
 echo "$header"
-for round in $(seq "$rounds"); do  # the programs take turns within each round
-  line=$(printf '%-5s' "$round")
-  for i in $(seq 0 $((count - 1))); do
+# The programs take turns within each round, in reverse order every other round, so that neither
+# is always the one started just after the other.
+for round in $(seq "$rounds"); do
+  declare -A round_ms=() round_kib=()
+  order=$(seq 0 $((count - 1)))
+  (( round % 2 == 0 )) && order=$(tac <<< "$order")
+  for i in $order; do
     read -r ms kib < <(measure "${dirs[i]}" "${programs[i]}")
-    ms_of[$i]+="$ms "; kib_of[$i]+="$kib "
-    line+=$(printf ' %10s %10s' "$ms" "$(mib "$kib")")
+    round_ms[$i]=$ms round_kib[$i]=$kib
+  done
+  line=$(printf '%-7s' "$round")
+  for i in $(seq 0 $((count - 1))); do
+    ms_of[$i]+="${round_ms[$i]} "; kib_of[$i]+="${round_kib[$i]} "
+    line+=$(printf ' %10s %10s' "${round_ms[$i]}" "$(mib "${round_kib[$i]}")")
   done
   echo "$line"
 done
 
-line="median"
-declare -a median_ms
-for i in $(seq 0 $((count - 1))); do
-  median_ms[i]=$(tr ' ' '\n' <<< "${ms_of[$i]}" | grep . | median)
-  kib=$(tr ' ' '\n' <<< "${kib_of[$i]}" | grep . | median)
-  line+=$(printf ' %10s %10s' "${median_ms[i]}" "$(mib "$kib")")
-done
-echo "$line"
+# The median is the figure asked for; the fastest round and the median of the rounds' own ratios
+# are steadier on a machine whose speed drifts, since the programs take turns within a round.
+summary() {  # LABEL STATISTIC: one line of every program's figure
+  local line i
+  line=$(printf '%-7s' "$1")
+  for i in $(seq 0 $((count - 1))); do
+    line+=$(printf ' %10s %10s' "$(tr ' ' '\n' <<< "${ms_of[$i]}" | grep . | $2)" \
+                                "$(mib "$(tr ' ' '\n' <<< "${kib_of[$i]}" | grep . | $2)")")
+  done
+  echo "$line"
+}
+fastest() { sort -n | head -n1; }
+summary median median
+summary fastest fastest
+figure() { tr ' ' '\n' <<< "${ms_of[$1]}" | grep . | $2; }
 for i in $(seq 1 $((count - 1))); do
-  awk -v n="${names[i]}" -v o="${median_ms[i]}" -v b="${median_ms[0]}" \
+  awk -v n="${names[i]}" -v o="$(figure "$i" median)" -v b="$(figure 0 median)" \
     'BEGIN { printf "ratio of exec-to-map medians (%s / bare): %.2f\n", n, o / b }'
+  awk -v n="${names[i]}" -v o="$(figure "$i" fastest)" -v b="$(figure 0 fastest)" \
+    'BEGIN { printf "ratio of the fastest rounds (%s / bare): %.2f\n", n, o / b }'
+  paste -d' ' <(tr ' ' '\n' <<< "${ms_of[$i]}" | grep .) <(tr ' ' '\n' <<< "${ms_of[0]}" | grep .) |
+    awk '{ print $1 / $2 }' | median |
+    awk -v n="${names[i]}" '{ printf "median of the rounds\047 ratios (%s / bare): %.2f\n", n, $1 }'
 done
