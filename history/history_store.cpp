@@ -62,10 +62,15 @@ class HistoryConnection {
   HistoryConnection(const SqliteApi& api, const fs::path& file) : api_(api), file_(file) {
     const int opened =
         api_.open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (opened != SQLITE_OK) fail(opened);
+    if (opened != SQLITE_OK) {
+      // SQLite hands out a connection even when opening fails; no destructor runs for it here.
+      const HistoryError error = error_of(opened);
+      api_.close_v2(db_);
+      throw error;
+    }
     api_.busy_timeout(db_, HistoryStore::kBusyMilliseconds);
   }
-  ~HistoryConnection() { api_.close_v2(db_); }  // also when opening failed half-way
+  ~HistoryConnection() { api_.close_v2(db_); }
   HistoryConnection(const HistoryConnection&) = delete;
   HistoryConnection& operator=(const HistoryConnection&) = delete;
 
@@ -73,9 +78,10 @@ class HistoryConnection {
   sqlite3* db() const { return db_; }
 
   // The connection's last error, told with the file and SQLite's own words.
-  [[noreturn]] void fail(int result) const {
-    throw HistoryError("学习记录 " + file_.string() + " " + reason_of(result) + "（" +
-                       api_.errmsg(db_) + "）");
+  [[noreturn]] void fail(int result) const { throw error_of(result); }
+  HistoryError error_of(int result) const {
+    return HistoryError("学习记录 " + file_.string() + " " + reason_of(result) + "（" +
+                        api_.errmsg(db_) + "）");
   }
 
  private:
