@@ -1,6 +1,7 @@
 // Kills every writer of the program's files at random moments, many times, and checks what is on
 // disk afterwards: the file must hold its old or its new content whole, and a copy a killed
-// write left behind must be taken up by the next write.
+// write left behind (or the learning history's rollback journal) must be taken up by the next
+// write.
 // Usage: kill_writers [RUNS]   (per writer; default 200)
 #include <signal.h>
 #include <sys/wait.h>
@@ -20,6 +21,7 @@
 #include "common/replace_file.h"
 #include "common/safe_file.h"
 #include "drills/records.h"
+#include "history/history_store.h"
 #include "warmup/ranking.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +51,25 @@ const std::vector<article::TopTenRecord> kOldTable{{"old1", 50}, {"old2", 40}, {
 const std::string kOldArticle = article::convert_text("\xBE\xC9\xCE\xC4\xD5\xC2 ").bytes;  // 旧文章
 const std::string kSource = std::string(2000, '\xB0') + "\xA1";
 const std::string kNewArticle = article::convert_text(article::source_as_gbk(kSource)).bytes;
+
+// A warm-up game as the recorder writes it: one connection and one transaction per entry.
+void add_game(int score) {
+  history::HistoryStore("files/history.db")
+      .add(history::WarmupGame{0, "2026-01-05 09:00:00", history::kClassicMode, 60, score});
+}
+
+// The games must be the three old ones and then the new ones in the order written, each whole.
+std::string damage_of_history() {
+  const history::History h = history::HistoryStore("files/history.db").load();
+  if (h.games.size() < 3) return "an old entry was lost";
+  for (std::size_t i = 0; i < h.games.size(); ++i) {
+    const history::WarmupGame& g = h.games[i];
+    const int expected = i < 3 ? 1000 + static_cast<int>(i) : static_cast<int>(i - 3);
+    if (g.score != expected || g.seconds != 60 || g.mode != history::kClassicMode)
+      return "entry " + std::to_string(i) + " is wrong";
+  }
+  return std::string();
+}
 
 std::vector<Writer> writers() {
   return {
@@ -113,13 +134,19 @@ std::vector<Writer> writers() {
          }
          return std::string();
        }},
+      {"history.db 学习记录", "files/history.db",
+       [] {
+         for (int score = 1000; score < 1003; ++score) add_game(score);
+       },
+       [](int round) { add_game(round); }, damage_of_history},
   };
 }
 
 int leftover_copies(const fs::path& dir) {
   int n = 0;
   for (const auto& entry : fs::recursive_directory_iterator(dir))
-    n += entry.path().string().ends_with(".tavrel-new");
+    n += entry.path().string().ends_with(".tavrel-new") ||
+         entry.path().string().ends_with("-journal");
   return n;
 }
 
