@@ -15,9 +15,11 @@ struct Output {
   std::string out, err;
 };
 
-Output run_tool(const QStringList& args) {
+Output run_tool(const QStringList& args, const QString& program = TAVREL_TOOL_PATH,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess tool;
-  tool.start(TAVREL_TOOL_PATH, QStringList{"history"} + args);
+  tool.setProcessEnvironment(environment);
+  tool.start(program, QStringList{"history"} + args);
   Output o;
   if (!tool.waitForFinished(30000)) return o;
   o.code = tool.exitCode();
@@ -60,6 +62,27 @@ TEST(HistoryTool, AMissingFileOrAWrongOptionIsAnErrorAndCreatesNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "none.db"));
   EXPECT_EQ(run_tool({"--subject", "12"}).code, 2);
   EXPECT_EQ(run_tool({"--days"}).code, 2);
+}
+
+// Installed, the program keeps the history in the user's own folder; so does the tool read it.
+TEST(HistoryTool, InstalledReadsTheUsersOwnHistoryNotTheSharedFolder) {
+  testing::TempDir dir;
+  const auto bin = dir.path() / "usr" / "bin";
+  const auto share = dir.path() / "usr" / "share" / "tavrel";
+  std::filesystem::create_directories(bin);
+  std::filesystem::create_directories(share / "hzlib");
+  std::filesystem::create_directories(share / "files");
+  std::filesystem::copy_file(TAVREL_TOOL_PATH, bin / "tavrel-tool");
+  const auto own = dir.path() / "data" / "tavrel" / "history.db";
+  HistoryStore(own).add(WarmupGame{0, "2026-01-05 11:00:00", kFunMode, 60, 30});
+
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_DATA_HOME", QString::fromStdString((dir.path() / "data").string()));
+  const Output figures =
+      run_tool({"--csv"}, QString::fromStdString((bin / "tavrel-tool").string()), environment);
+  ASSERT_EQ(figures.code, 0) << figures.err;
+  EXPECT_EQ(figures.out, history_csv(HistoryStore(own).load()));
+  EXPECT_FALSE(std::filesystem::exists(share / "files" / "history.db"));
 }
 
 }  // namespace

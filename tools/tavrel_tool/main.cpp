@@ -1,5 +1,4 @@
 // tavrel-tool: converts texts into practice files and looks codes up, in UTF-8 on the terminal.
-#include <QCoreApplication>
 #include <QDate>
 #include <charconv>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "common/data_path.h"
 #include "common/gbk.h"
 #include "common/safe_file.h"
+#include "common/user_files.h"
 #include "dictionary/dict_format.h"
 #include "dictionary/erfenfa.h"
 #include "history/history_store.h"
@@ -152,9 +152,12 @@ int subject_of(const std::string& text) {
   return kind;
 }
 
-// The figures of the learning history window, for the history beside the program by default.
-int history(int argc, char** argv, const std::vector<std::string>& args) {
-  std::filesystem::path file = tavrel::history::history_path(tavrel::program_dir_from(argv[0]));
+// The figures of the learning history window, by default for the history the program keeps: for
+// an installed program that is the user's own, as the program itself decides at start-up.
+int history(char** argv, const std::vector<std::string>& args) {
+  const std::string program_dir = tavrel::program_dir_from(argv[0]);
+  tavrel::decide_user_files(program_dir);
+  std::filesystem::path file = tavrel::history::history_path(program_dir);
   tavrel::history::Filter filter;
   int latest = 20;
   bool csv = false;
@@ -182,7 +185,6 @@ int history(int argc, char** argv, const std::vector<std::string>& args) {
     }
   }
   if (!std::filesystem::exists(file)) throw std::runtime_error("no history at " + file.string());
-  QCoreApplication app(argc, argv);  // Qt loads its database driver through the application
   const tavrel::history::History kept = tavrel::history::HistoryStore(file).load();
   if (csv) {
     std::cout << tavrel::history::history_csv(kept);
@@ -196,7 +198,7 @@ int history(int argc, char** argv, const std::vector<std::string>& args) {
 
 int run(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "history")
-    return history(argc, argv, std::vector<std::string>(argv + 2, argv + argc));
+    return history(argv, std::vector<std::string>(argv + 2, argv + argc));
   if (argc < 3) throw UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
