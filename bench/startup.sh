@@ -60,25 +60,26 @@ done
 
 # The median is the figure asked for; the fastest round and the median of the rounds' own ratios
 # are steadier on a machine whose speed drifts, since the programs take turns within a round.
+each() { tr ' ' '\n' <<< "$1" | grep .; }  # a program's figures, one per line
+fastest() { sort -n | head -n1; }
 summary() {  # LABEL STATISTIC: one line of every program's figure
   local line i
   line=$(printf '%-7s' "$1")
   for i in $(seq 0 $((count - 1))); do
-    line+=$(printf ' %10s %10s' "$(tr ' ' '\n' <<< "${ms_of[$i]}" | grep . | $2)" \
-                                "$(mib "$(tr ' ' '\n' <<< "${kib_of[$i]}" | grep . | $2)")")
+    line+=$(printf ' %10s %10s' "$(each "${ms_of[$i]}" | $2)" "$(mib "$(each "${kib_of[$i]}" | $2)")")
   done
   echo "$line"
 }
-fastest() { sort -n | head -n1; }
+ratio() {  # TEXT NAME OURS BARE
+  awk -v t="$1" -v n="$2" -v o="$3" -v b="$4" 'BEGIN { printf "%s (%s / bare): %.2f\n", t, n, o / b }'
+}
 summary median median
 summary fastest fastest
-figure() { tr ' ' '\n' <<< "${ms_of[$1]}" | grep . | $2; }
 for i in $(seq 1 $((count - 1))); do
-  awk -v n="${names[i]}" -v o="$(figure "$i" median)" -v b="$(figure 0 median)" \
-    'BEGIN { printf "ratio of exec-to-map medians (%s / bare): %.2f\n", n, o / b }'
-  awk -v n="${names[i]}" -v o="$(figure "$i" fastest)" -v b="$(figure 0 fastest)" \
-    'BEGIN { printf "ratio of the fastest rounds (%s / bare): %.2f\n", n, o / b }'
-  paste -d' ' <(tr ' ' '\n' <<< "${ms_of[$i]}" | grep .) <(tr ' ' '\n' <<< "${ms_of[0]}" | grep .) |
-    awk '{ print $1 / $2 }' | median |
-    awk -v n="${names[i]}" '{ printf "median of the rounds\047 ratios (%s / bare): %.2f\n", n, $1 }'
+  ratio "ratio of exec-to-map medians" "${names[i]}" \
+    "$(each "${ms_of[$i]}" | median)" "$(each "${ms_of[0]}" | median)"
+  ratio "ratio of the fastest rounds" "${names[i]}" \
+    "$(each "${ms_of[$i]}" | fastest)" "$(each "${ms_of[0]}" | fastest)"
+  ratio "median of the rounds' ratios" "${names[i]}" \
+    "$(paste -d' ' <(each "${ms_of[$i]}") <(each "${ms_of[0]}") | awk '{ print $1 / $2 }' | median)" 1
 done
